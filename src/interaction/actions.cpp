@@ -1,0 +1,173 @@
+#include "interaction/actions.h"
+
+#include "editing/editing.h"
+#include "interaction/mouse.h"
+
+namespace qelt {
+
+namespace {
+
+// One button's new state: enabled or not, and the caption to write, if any.
+struct ButtonSetting {
+    bool enabled;
+    const char* caption = nullptr;
+};
+
+void Apply(Control& button, ButtonSetting setting) {
+    button.SetEnabled(setting.enabled);
+    if (setting.caption != nullptr) {
+        button.SetCaption(setting.caption);
+    }
+}
+
+void SetButtons(Program& p, ButtonSetting b1, ButtonSetting b2, ButtonSetting b3,
+                ButtonSetting b4, ButtonSetting cancel) {
+    const MainControls& c = p.platform.controls;
+    Apply(c.Button1_NewRenameLeft_8cbn, b1);
+    Apply(c.Button2_SelectAssignUnassignYes_8cbn, b2);
+    Apply(c.Button3_EditDone_8cbn, b3);
+    Apply(c.Button4_DeleteRightNo_8cbn, b4);
+    Apply(c.Button_Cancel8cbn, cancel);
+}
+
+void Prompt(Program& p, const char* text) { p.platform.controls.UserMustSee8lbl.SetCaption(text); }
+
+constexpr ButtonSetting kOff{false};
+constexpr ButtonSetting kOn{true};
+
+// Leaving point editing by any way but "Done point editing" must stop it too, or presses would
+// go on editing points (and a carried point follow the pointer) behind the idle prompt.
+void StopPointEditing(Program& p) {
+    p.actions.EditingPoints8pbol = false;
+    p.actions.MovingPoint8pbol = false;
+}
+
+}  // namespace
+
+void ClearPressFlags(Program& p) {
+    p.actions.MidpointPicked8pbol = false;
+    p.actions.LineHit8pbol = false;
+}
+
+void ResetActionButtons(Program& p) {
+    ClearPressFlags(p);
+    ActionFlags& f = p.actions;
+    f.ReadyForAction8pbol = true;
+    f.LineSelected8pbol = false;
+    f.SelectingLine8pbol = false;
+    f.AddingLine8pbol = false;
+    f.LineSearchOn8pbol = false;
+    f.LineFound8pbol = false;
+    // Button 2 keeps whatever caption it has while it is disabled.
+    const ButtonSetting button2 =
+        p.drawing.LineCount8pint >= 1 ? ButtonSetting{true, "Modify a Line"} : kOff;
+    SetButtons(p, {true, "Add a new line"}, button2, kOff, kOff, kOff);
+    Prompt(p, "waiting for your next activity");
+}
+
+void StartNewLine(Program& p) {
+    p.actions.AddingLine8pbol = true;
+    Prompt(p,
+           "Generating a new Line - click to add line points --> "
+           "To finalize push 'Done adding Line`");
+    SetButtons(p, kOff, kOff, {true, "Done adding Line"}, kOff, kOn);
+}
+
+void StartSelectLine(Program& p) {
+    p.actions.SelectingLine8pbol = true;
+    p.actions.LineSearchOn8pbol = true;
+    p.actions.SearchAllLines8pbol = true;
+    Prompt(p,
+           "Click repeatedly in line area to find Line --> "
+           "to finalize push `Select This line` button");
+    SetButtons(p, kOff, {false, "Select This Line"}, kOff, kOff, kOn);
+}
+
+void ShowLineChoices(Program& p) {
+    p.actions.LineSelected8pbol = true;
+    Prompt(p, "Push `Edit a Point` button   OR  `Delete this Line` button");
+    SetButtons(p, kOff, kOff, {true, "Edit a line point"}, {true, "Delete this Line"}, kOn);
+}
+
+void StartPointEditing(Program& p) {
+    p.actions.EditingPoints8pbol = true;
+    p.actions.PickMidpoints8pbol = true;
+    Prompt(p,
+           "Move Pt: LEFT_CLICK, release, move, reclick ---- "
+           "New Pt: LEFT_CLICK Between pts ---- "
+           "Delete Pt: RIGHT_CLICK ----- and  `done`");
+    SetButtons(p, kOff, kOff, {true, "Done point editing"}, kOff, kOn);
+}
+
+void FinishNewLine(Program& p) {
+    ResetActionButtons(p);
+    p.platform.controls.ConcludingInfoToUser8lbl.SetCaption(
+        "Action completed... Done with creating a new Line");
+}
+
+void FinishDeleteLine(Program& p) {
+    ResetActionButtons(p);
+    Prompt(p, "Done Deleting a Line");
+}
+
+void CancelNewLine(Program& p) {
+    DrawingState& d = p.drawing;
+    if (d.SelectedLine8pint != NoLine) {
+        d.SelectedLine8pint = d.LineCount8pint;  // the line being generated is the last one
+        DeleteSelectedLine(d);
+    }
+}
+
+void Button1Pressed(Program& p) {
+    if (p.actions.ReadyForAction8pbol) {
+        p.actions.ReadyForAction8pbol = false;
+        StartNewLine(p);
+        CreateLine(p);
+    }
+}
+
+void Button2Pressed(Program& p) {
+    if (p.actions.ReadyForAction8pbol) {
+        p.actions.ReadyForAction8pbol = false;
+        StartSelectLine(p);
+    }
+    if (p.actions.LineFound8pbol) {
+        ShowLineChoices(p);
+    }
+}
+
+void Button3Pressed(Program& p) {
+    ActionFlags& f = p.actions;
+    if (f.AddingLine8pbol) {
+        FinishNewLine(p);
+    }
+    if (f.LineSelected8pbol) {
+        f.LineSelected8pbol = false;
+        StartPointEditing(p);
+    } else if (f.EditingPoints8pbol) {
+        StopPointEditing(p);
+        ResetActionButtons(p);
+        Prompt(p, "Done with Pointing Editing");
+    }
+}
+
+void Button4Pressed(Program& p) {
+    if (p.actions.LineSelected8pbol) {
+        DeleteSelectedLine(p.drawing);
+        StopPointEditing(p);
+        RedrawAll(p);
+        FinishDeleteLine(p);
+    }
+}
+
+void CancelPressed(Program& p) {
+    if (p.actions.AddingLine8pbol) {
+        CancelNewLine(p);
+    }
+    StopPointEditing(p);
+    ResetActionButtons(p);
+    // Repaint, so that a cancelled line does not stay on the canvas.
+    RedrawAll(p);
+}
+
+}  // namespace qelt

@@ -1,0 +1,189 @@
+#include "interaction/mouse.h"
+
+#include "editing/editing.h"
+#include "interaction/actions.h"
+#include "plotting/frame.h"
+#include "plotting/rendering.h"
+#include "state/checked.h"
+
+namespace qelt {
+
+namespace {
+
+void Status(Program& p, const char* text) {
+    p.platform.controls.ConcludingInfoToUser8lbl.SetCaption(text);
+}
+
+void StorePosition(Program& p, Single x, Single y) {
+    p.mouse.MouseX8pint = Nearest(x);
+    p.mouse.MouseY8pint = Nearest(y);
+}
+
+// The line search of a press in select mode, and the buttons it leaves.
+void SelectStep(Program& p) {
+    FindNearestLine(p);
+    p.actions.LineSelected8pbol = false;
+    const MainControls& c = p.platform.controls;
+    if (p.actions.LineHit8pbol) {
+        p.actions.LineFound8pbol = true;
+        c.Button2_SelectAssignUnassignYes_8cbn.SetEnabled(true);
+        c.Button2_SelectAssignUnassignYes_8cbn.SetCaption("Select this Line");
+    } else {
+        p.drawing.SelectedLine8pint = NoLine;
+        c.Button2_SelectAssignUnassignYes_8cbn.SetEnabled(false);
+        c.Button3_EditDone_8cbn.SetEnabled(false);
+        c.Button4_DeleteRightNo_8cbn.SetEnabled(false);
+        c.Button_Cancel8cbn.SetEnabled(true);
+    }
+}
+
+// The point-editing step of a press. Returns false when the press ends point editing, and so
+// the whole dispatch; `pickedUp` tells whether this press picked a point up.
+bool PointEditingStep(Program& p, bool& pickedUp) {
+    ActionFlags& f = p.actions;
+    DrawingState& d = p.drawing;
+    f.EditingPoints8pbol = false;
+    if (d.SelectedLine8pint == NoLine) {
+        return false;
+    }
+    FindNearestPoint(p, d.SelectedLine8pint, f.PickMidpoints8pbol, f.MidpointPicked8pbol,
+                     d.FoundLine8pint, d.FoundPoint8pint);
+    const Integer button = p.mouse.MouseButton8pint;
+    // A search that found nothing, or a middle press, edits nothing and leaves editing on.
+    if (d.FoundPoint8pint == NoLine || (button != 1 && button != 2)) {
+        f.EditingPoints8pbol = true;
+    } else if (button == 1) {
+        d.SelectedLine8pint = d.FoundLine8pint;
+        d.SelectedPoint8pint = d.FoundPoint8pint;
+        if (f.PickMidpoints8pbol && f.MidpointPicked8pbol) {
+            InsertPointAfterFound(p);
+        }
+        f.MovingPoint8pbol = true;
+        pickedUp = true;
+    } else {
+        DeleteFoundPoint(p);
+        f.EditingPoints8pbol = true;
+    }
+    return true;
+}
+
+// The stored time lies ahead of the timer only after the timer restarted at midnight; that
+// counts as enough time passed, so live redraws go on.
+bool RedrawDue(Single last, Single now) {
+    const auto next = static_cast<Single>(double{last} + 0.12);
+    return next < now || now < last;
+}
+
+}  // namespace
+
+void CAD8pic_mousedown(Program& p, Integer Botton8iint, Integer, Single MouseX8isng,
+                       Single MouseY8isng) {
+    StorePosition(p, MouseX8isng, MouseY8isng);
+    p.mouse.MouseButton8pint = Botton8iint;
+    if (p.mouse.MouseState8pstr == "MOVE") {
+        Status(p, "       down   wasMove");
+        p.mouse.MouseState8pstr = "DOWN";
+        MouseDownDispatch(p);
+    }
+}
+
+void CAD8pic_mousemove(Program& p, Integer Botton8iint, Integer, Single MouseX8isng,
+                       Single MouseY8isng) {
+    p.mouse.MouseState8pstr = "MOVE";
+    StorePosition(p, MouseX8isng, MouseY8isng);
+    p.mouse.MouseButton8pint = Botton8iint;
+    p.mouse.MouseWhere8pstr = "PIC";
+    Status(p, "  Move ");
+    RedrawThrottled(p);
+}
+
+void CAD8pic_mouseup(Program& p, Integer, Integer, Single MouseX8isng, Single MouseY8isng) {
+    StorePosition(p, MouseX8isng, MouseY8isng);
+    p.mouse.MouseState8pstr = "MOVE";
+    Status(p, "   UP ");
+}
+
+void Form_MouseMove(Program& p, Integer Botton8iint, Integer, Single MouseX8isng,
+                    Single MouseY8isng) {
+    MouseState& m = p.mouse;
+    StorePosition(p, MouseX8isng, MouseY8isng);
+    m.MouseButton8pint = Botton8iint;
+    // Acts only on a move that changes both rounded coordinates.
+    if (static_cast<Single>(m.MouseX8pint) == m.FormMouseLast8psng[0] ||
+        static_cast<Single>(m.MouseY8pint) == m.FormMouseLast8psng[1]) {
+        return;
+    }
+    m.FormMouseLast8psng = {static_cast<Single>(m.MouseX8pint), static_cast<Single>(m.MouseY8pint)};
+    if (m.MouseWhere8pstr == "PIC") {
+        m.MouseWhere8pstr = "FORM";
+        m.MouseState8pstr = "MOVE";
+        RedrawThrottled(p);
+        Status(p, "---off--");
+    }
+}
+
+void ZoomInBoxPressed(Program& p) {
+    p.mouse.ZoomBoxArmed8pbol = true;
+    p.mouse.ZoomBoxDragging8pbol = true;
+}
+
+void RedrawThrottled(Program& p) {
+    ClearPressFlags(p);
+    MouseState& m = p.mouse;
+    const Single now = p.platform.clock.Timer();
+    if (!RedrawDue(m.LastRedraw8psng[2], now)) {
+        return;
+    }
+    m.LastRedraw8psng = {static_cast<Single>(m.MouseX8pint), static_cast<Single>(m.MouseY8pint), now};
+    // Over the window the position is in the window's units: it must not move canvas things.
+    if (m.MouseWhere8pstr == "PIC") {
+        if (m.ZoomBoxDragging8pbol) {
+            ShowCursorOffset(p);
+        }
+        if (p.actions.MovingPoint8pbol) {
+            MovePointToMouse(p);
+        }
+    }
+    RedrawAll(p);
+}
+
+void MouseDownDispatch(Program& p) {
+    ActionFlags& f = p.actions;
+    ClearPressFlags(p);
+    if (p.mouse.ZoomBoxArmed8pbol) {
+        ZoomBoxPress(p);
+    }
+    if (f.AddingLine8pbol) {
+        AddPointAtMouse(p);
+    }
+    if (f.SelectingLine8pbol) {
+        SelectStep(p);
+    }
+    bool pickedUp = false;
+    if (f.EditingPoints8pbol && !PointEditingStep(p, pickedUp)) {
+        return;  // a press on no line ends point editing, without a redraw
+    }
+    if (f.MovingPoint8pbol && !pickedUp) {
+        f.MovingPoint8pbol = false;
+        f.EditingPoints8pbol = true;
+        MovePointToMouse(p);
+    }
+    RedrawAll(p);
+}
+
+void ZoomBoxPress(Program& p) {
+    if (p.mouse.MouseButton8pint == 1) {
+        ComputePlotFrame(p);
+    }
+    if (p.mouse.MouseButton8pint == 1 || p.mouse.MouseButton8pint == 2) {
+        p.mouse.ZoomBoxArmed8pbol = false;
+        p.mouse.ZoomBoxDragging8pbol = false;
+    }
+}
+
+void RedrawAll(Program& p) {
+    BuildDisplayList(p);
+    PaintCanvas(p);
+}
+
+}  // namespace qelt

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "state/types.h"
+
+namespace qelt {
+
+// The drawing canvas: a scale rectangle in pixels, one pen position shared by every drawing
+// call, a pen width and a foreground colour. Subclasses only put pixels on a raster.
+class Canvas {
+public:
+    Canvas(Single width, Single height, Single outerWidth, Single outerHeight)
+        : width_(width), height_(height), outerWidth_(outerWidth), outerHeight_(outerHeight) {}
+    virtual ~Canvas() = default;
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    Single ScaleLeft() const { return 0; }
+    Single ScaleTop() const { return 0; }
+    Single ScaleWidth() const { return width_; }
+    Single ScaleHeight() const { return height_; }
+    // The canvas works in pixels from the start, so switching to pixels changes nothing.
+    void SetScaleMode(Integer mode) { scaleMode_ = mode; }
+    Integer ScaleMode() const { return scaleMode_; }
+    // The control's outer size, border included.
+    Single OuterWidth() const { return outerWidth_; }
+    Single OuterHeight() const { return outerHeight_; }
+
+    Integer DrawWidth() const { return drawWidth_; }
+    void SetDrawWidth(Integer width) { drawWidth_ = width; }
+    Long ForeColor() const { return 0; }
+    Single CurrentX() const { return penX_; }
+    Single CurrentY() const { return penY_; }
+
+    // Clears to the background colour and puts the pen at the origin.
+    void Cls();
+    // A dot of the pen width in the foreground colour; the pen moves there.
+    void PSet(Single x, Single y);
+    // From the pen position to (x, y) in the colour and pen width; the pen moves there.
+    void Line(Single x, Single y, Long colour);
+
+protected:
+    virtual void ClearRaster() = 0;
+    virtual void PlotDot(Single x, Single y, Integer width, Long colour) = 0;
+    virtual void DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width,
+                          Long colour) = 0;
+
+private:
+    Single width_;
+    Single height_;
+    Single outerWidth_;
+    Single outerHeight_;
+    Integer scaleMode_ = 3;
+    Integer drawWidth_ = 1;
+    Single penX_ = 0;
+    Single penY_ = 0;
+};
+
+}  // namespace qelt

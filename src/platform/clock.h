@@ -1,0 +1,14 @@
+#pragma once
+
+#include "state/types.h"
+
+namespace qelt {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Seconds since midnight; starts again at 0 at midnight.
+    virtual Single Timer() = 0;
+};
+
+}  // namespace qelt

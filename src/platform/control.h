@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+namespace qelt {
+
+// A control of a window as the program sees it: a caption and an enabled state.
+class Control {
+public:
+    virtual ~Control() = default;
+    virtual std::string Caption() const = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual bool Enabled() const = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+};
+
+// The controls of the main window that the program writes.
+struct MainControls {
+    Control& Button1_NewRenameLeft_8cbn;
+    Control& Button2_SelectAssignUnassignYes_8cbn;
+    Control& Button3_EditDone_8cbn;
+    Control& Button4_DeleteRightNo_8cbn;
+    Control& Button_Cancel8cbn;
+    Control& UserMustSee8lbl;
+    Control& ConcludingInfoToUser8lbl;
+    Control& Label21;
+    Control& CADtop8lbl;
+    Control& CADbotton8lbl;
+    Control& CADleft8lbl;
+    Control& CADright8lbl;
+};
+
+}  // namespace qelt

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace qelt {
+
+enum class Form { XSpick8frm, CADmap8frm, CADlistof8frm, CAD8frm };
+
+// The windows as a whole: showing them, telling the user something, ending the program.
+class Session {
+public:
+    virtual ~Session() = default;
+    virtual void Show(Form form) = 0;
+    virtual void Alert(const std::string& text) = 0;
+    // Ends the program at once; no further event of any window runs.
+    virtual void End() = 0;
+};
+
+}  // namespace qelt

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "state/drawing.h"
+
+namespace qelt {
+
+struct SymbolRec {
+    Integer X = 0;
+    Integer Y = 0;
+    std::string Kind;
+    Long Color = 0;
+    Single Size = 0;
+    Integer Width = 0;
+};
+
+// The drawing as segments and point symbols, rebuilt from the line table for every repaint.
+struct DisplayLists {
+    Bounded<SegRec, 1, 102> Segs8pudt;
+    Integer SegCount8pint = 0;
+    Bounded<SymbolRec, 1, 31> Symbols8pudt;
+    Integer SymbolCount8pint = 0;
+    // Symbol size unit in pixels, set once at start-up.
+    Single SymbolScale8psng = 0;
+    Single SymbolUnitX8psng = 0;
+    Single SymbolUnitY8psng = 0;
+};
+
+}  // namespace qelt

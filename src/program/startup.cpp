@@ -1,0 +1,48 @@
+#include "program/startup.h"
+
+#include "interaction/actions.h"
+#include "plotting/frame.h"
+#include "state/palette.h"
+
+namespace qelt {
+
+void Form_Load(Program& p) {
+    StartPlotting(p);
+    ResetActionButtons(p);
+}
+
+void StartPlotting(Program& p) {
+    SetUpPlotFrame(p);
+    SetUpColours(p.palette);
+    StartDrawing(p);
+    ResetActionButtons(p);
+}
+
+void StartDrawing(Program& p) {
+    p.actions.LineSearchOn8pbol = false;
+    p.actions.ReadyForAction8pbol = true;
+    p.drawing.LineCount8pint = 0;
+
+    p.mouse.MouseWhere8pstr = "FORM";
+    p.mouse.MouseState8pstr = "MOVE";
+
+    ComputePlotFrame(p);
+
+    // The vertical unit is the horizontal one, whatever the canvas's height.
+    p.lists.SymbolScale8psng = 0.01F;
+    p.lists.SymbolUnitX8psng =
+        static_cast<Single>(double{p.lists.SymbolScale8psng} * p.platform.canvas.ScaleWidth());
+    p.lists.SymbolUnitY8psng = p.lists.SymbolUnitX8psng;
+
+    for (Form form : {Form::XSpick8frm, Form::CADmap8frm, Form::CADlistof8frm, Form::CAD8frm}) {
+        p.platform.session.Show(form);
+    }
+    p.platform.canvas.Cls();
+}
+
+void EndProgram(Program& p) {
+    p.ended = true;
+    p.platform.session.End();
+}
+
+}  // namespace qelt

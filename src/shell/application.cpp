@@ -1,0 +1,87 @@
+#include "shell/application.h"
+
+#include "interaction/actions.h"
+#include "interaction/mouse.h"
+#include "output/data_file.h"
+#include "program/startup.h"
+
+namespace qelt::shell {
+
+Application::Application()
+    : XSpick8frm_(MakeXSpick8frm()),
+      CADmap8frm_(MakeCADmap8frm()),
+      CADlistof8frm_(MakeCADlistof8frm()),
+      CADrenameAndYouSure8frm_(MakeCADrenameAndYouSure8frm()),
+      CAD_info_8frm_(MakeCAD_info_8frm()),
+      button1_(main_.Button1_NewRenameLeft_8cbn),
+      button2_(main_.Button2_SelectAssignUnassignYes_8cbn),
+      button3_(main_.Button3_EditDone_8cbn),
+      button4_(main_.Button4_DeleteRightNo_8cbn),
+      cancel_(main_.Button_Cancel8cbn),
+      prompt_(main_.UserMustSee8lbl),
+      concluding_(main_.ConcludingInfoToUser8lbl),
+      label21_(main_.Label21),
+      top_(main_.CADtop8lbl),
+      bottom_(main_.CADbotton8lbl),
+      left_(main_.CADleft8lbl),
+      right_(main_.CADright8lbl),
+      session_({{Form::XSpick8frm, XSpick8frm_.get()},
+                {Form::CADmap8frm, CADmap8frm_.get()},
+                {Form::CADlistof8frm, CADlistof8frm_.get()},
+                {Form::CAD8frm, &main_}}),
+      program_(Platform{*main_.CAD8pic,
+                        MainControls{button1_, button2_, button3_, button4_, cancel_, prompt_,
+                                     concluding_, label21_, top_, bottom_, left_, right_},
+                        clock_, output_, session_}) {
+    Wire();
+}
+
+void Application::Start() {
+    Run([](Program& p) { Form_Load(p); });
+}
+
+template <typename Handler>
+void Application::Run(Handler&& handler) {
+    if (program_.ended) {
+        return;
+    }
+    // A fault in one event must not take the drawing down with it: the user is told, and can
+    // still write the file.
+    try {
+        handler(program_);
+    } catch (const std::exception& fault) {
+        session_.Alert(std::string("The last action could not be completed: ") + fault.what());
+    }
+}
+
+void Application::Wire() {
+    CanvasWidget& canvas = *main_.CAD8pic;
+    canvas.onPress = [this](int b, float x, float y) {
+        Run([&](Program& p) { CAD8pic_mousedown(p, static_cast<Integer>(b), 0, x, y); });
+    };
+    canvas.onMove = [this](int b, float x, float y) {
+        Run([&](Program& p) { CAD8pic_mousemove(p, static_cast<Integer>(b), 0, x, y); });
+    };
+    canvas.onRelease = [this](int b, float x, float y) {
+        Run([&](Program& p) { CAD8pic_mouseup(p, static_cast<Integer>(b), 0, x, y); });
+    };
+    main_.onFormMove = [this](int b, float x, float y) {
+        Run([&](Program& p) { Form_MouseMove(p, static_cast<Integer>(b), 0, x, y); });
+    };
+    // Closing the main window ends the program as END does.
+    main_.onClose = [this] { Run(EndProgram); };
+
+    const auto click = [this](QPushButton* button, void (*handler)(Program&)) {
+        QObject::connect(button, &QPushButton::clicked, [this, handler] { Run(handler); });
+    };
+    click(main_.Button1_NewRenameLeft_8cbn, Button1Pressed);
+    click(main_.Button2_SelectAssignUnassignYes_8cbn, Button2Pressed);
+    click(main_.Button3_EditDone_8cbn, Button3Pressed);
+    click(main_.Button4_DeleteRightNo_8cbn, Button4Pressed);
+    click(main_.Button_Cancel8cbn, CancelPressed);
+    click(main_.zoomInBox_8cbn, ZoomInBoxPressed);
+    click(main_.End8cbn, EndProgram);
+    click(XSpick8frm_->findChild<QPushButton*>("End8cbn"), WriteDataFile);
+}
+
+}  // namespace qelt::shell

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+
+#include "program/program.h"
+#include "shell/main_window.h"
+#include "shell/qt_controls.h"
+#include "shell/qt_platform.h"
+#include "shell/secondary_windows.h"
+
+namespace qelt::shell {
+
+// The whole program on the screen: its windows, wired to one core program.
+class Application {
+public:
+    Application();
+    // The main window's load event: sets everything up and shows the windows.
+    void Start();
+
+    MainWindow& mainWindow() { return main_; }
+    SecondaryWindow& crossSectionWindow() { return *XSpick8frm_; }
+    SecondaryWindow& mapWindow() { return *CADmap8frm_; }
+    SecondaryWindow& listWindow() { return *CADlistof8frm_; }
+    Program& program() { return program_; }
+
+private:
+    void Wire();
+    // Runs one event to completion in the core; none runs once the program has ended.
+    template <typename Handler>
+    void Run(Handler&& handler);
+
+    MainWindow main_;
+    std::unique_ptr<SecondaryWindow> XSpick8frm_;
+    std::unique_ptr<SecondaryWindow> CADmap8frm_;
+    std::unique_ptr<SecondaryWindow> CADlistof8frm_;
+    std::unique_ptr<SecondaryWindow> CADrenameAndYouSure8frm_;
+    std::unique_ptr<SecondaryWindow> CAD_info_8frm_;
+    ButtonControl button1_, button2_, button3_, button4_, cancel_;
+    LabelControl prompt_, concluding_, label21_, top_, bottom_, left_, right_;
+    QtClock clock_;
+    QtFileOutput output_;
+    QtSession session_;
+    Program program_;
+};
+
+}  // namespace qelt::shell

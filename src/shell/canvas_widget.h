@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <functional>
+
+#include "platform/canvas.h"
+
+namespace qelt::shell {
+
+// The drawing canvas: a sunken frame around a backing image that holds everything drawn, so
+// that an exposure never erases the drawing. Drawing is aliased: every pixel drawn has exactly
+// the colour asked for.
+class CanvasWidget : public QFrame, public Canvas {
+    Q_OBJECT
+public:
+    // Button (1 left, 2 right, 4 middle; for moves the sum held) and position in pixels.
+    using MouseHandler = std::function<void(int button, float x, float y)>;
+
+    CanvasWidget(QWidget* parent, const QRect& outer);
+
+    MouseHandler onPress;
+    MouseHandler onMove;
+    MouseHandler onRelease;
+
+    const QImage& image() const { return image_; }
+
+protected:
+    void ClearRaster() override;
+    void PlotDot(Single x, Single y, Integer width, Long colour) override;
+    void DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width, Long colour) override;
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void Dispatch(const MouseHandler& handler, int button, QMouseEvent* event);
+
+    QImage image_;
+};
+
+}  // namespace qelt::shell

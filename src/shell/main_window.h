@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+
+#include "shell/canvas_widget.h"
+
+namespace qelt::shell {
+
+// The main window "Qelt graphics": the canvas, the action buttons, the prompt and status lines,
+// the axis labels and the inert controls, each at its place in twips.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow();
+
+    CanvasWidget* CAD8pic;
+    QPushButton* End8cbn;
+    QPushButton* Button1_NewRenameLeft_8cbn;
+    QPushButton* Button2_SelectAssignUnassignYes_8cbn;
+    QPushButton* Button3_EditDone_8cbn;
+    QPushButton* Button4_DeleteRightNo_8cbn;
+    QPushButton* Button_Cancel8cbn;
+    QPushButton* zoomInBox_8cbn;
+    QLabel* UserMustSee8lbl;
+    QLabel* ConcludingInfoToUser8lbl;
+    QLabel* Label21;
+    QLabel* CADtop8lbl;
+    QLabel* CADbotton8lbl;
+    QLabel* CADleft8lbl;
+    QLabel* CADright8lbl;
+
+    // A move over the window itself, outside its controls, in the window's pixels.
+    std::function<void(int buttons, float x, float y)> onFormMove;
+    std::function<void()> onClose;
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void AddInertControls();
+};
+
+}  // namespace qelt::shell

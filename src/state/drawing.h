@@ -1,0 +1,71 @@
+#pragma once
+
+#include <string>
+
+#include "state/types.h"
+
+namespace qelt {
+
+inline constexpr Integer MaxLines = 43;
+inline constexpr Integer MaxLinePoints = 20;
+inline constexpr Integer MaxPoints = 55;
+
+struct PointRec {
+    Integer X = 0;
+    Integer Y = 0;
+    bool InUse = false;
+    bool operator==(const PointRec&) const = default;
+};
+
+struct LineRec {
+    Bounded<Integer, 1, MaxLinePoints> PtIdx;  // pool slots, in drawing order
+    Integer PtCount = 0;
+    bool InUse = false;
+    Integer LineNo = 0;
+    FixedString2 Code;
+    bool operator==(const LineRec&) const = default;
+};
+
+struct GroupRec {
+    std::string Name;
+    std::string Note;
+    Bounded<Integer, 1, 11> LineNo;
+    Integer LineCount = 0;
+    Integer EdgeLine1 = 0;
+    Integer EdgeLine2 = 0;
+};
+
+struct SegRec {
+    Integer X1 = 0;
+    Integer Y1 = 0;
+    Integer X2 = 0;
+    Integer Y2 = 0;
+    Long Color = 0;
+    Integer Width = 0;
+};
+
+// The whole drawing: the point pool, the polylines that refer to it, the (always empty) group
+// table and the editing selection. Everything is zero at start, the selection included.
+struct DrawingState {
+    Bounded<PointRec, 1, MaxPoints> Points8pudt;
+    Integer PointsUsed8pint = 0;  // high-water mark of the pool; never lowered
+
+    Bounded<LineRec, 1, MaxLines> Lines8pudt;
+    Integer LineCount8pint = 0;
+
+    Bounded<GroupRec, 0, 9> Groups8pudt;
+    Integer GroupCount8pint = 0;
+    Integer CurrentGroup8pint = 0;
+
+    Integer SelectedLine8pint = 0;
+    Integer SelectedPoint8pint = 0;
+    Integer FoundLine8pint = 0;
+    Integer FoundPoint8pint = 0;
+};
+
+// The coordinates of the point at `position` of `line`.
+inline const PointRec& PointOf(const DrawingState& d, int line, int position) {
+    return d.Points8pudt[d.Lines8pudt[line].PtIdx[position]];
+}
+
+}  // namespace qelt

@@ -1,0 +1,53 @@
+#include "support/fake_platform.h"
+
+#include <sstream>
+
+#include "program/startup.h"
+
+namespace qelt::testing {
+
+namespace {
+
+std::string Describe(std::initializer_list<Single> numbers, Integer width, Long colour) {
+    std::ostringstream out;
+    for (Single n : numbers) {
+        out << n << ' ';
+    }
+    out << 'w' << width << " c" << colour;
+    return out.str();
+}
+
+}  // namespace
+
+void RecordingCanvas::ClearRaster() { calls.emplace_back("clear"); }
+
+void RecordingCanvas::PlotDot(Single x, Single y, Integer width, Long colour) {
+    calls.push_back("dot " + Describe({x, y}, width, colour));
+}
+
+void RecordingCanvas::DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width,
+                               Long colour) {
+    calls.push_back("line " + Describe({x1, y1, x2, y2}, width, colour));
+}
+
+std::optional<std::string> FakeOutput::Replace(const std::string& name, const std::string& bytes) {
+    if (failure) {
+        return failure;
+    }
+    files.emplace_back(name, bytes);
+    return std::nullopt;
+}
+
+FakeWorld::FakeWorld(Single width, Single height)
+    : canvas(width, height),
+      program(Platform{canvas,
+                       MainControls{Button1, Button2, Button3, Button4, Cancel, Prompt, Concluding,
+                                    Label21, Top, Bottom, Left, Right},
+                       clock, output, session}) {}
+
+Program& FakeWorld::Started() {
+    Form_Load(program);
+    return program;
+}
+
+}  // namespace qelt::testing

@@ -5,7 +5,9 @@ namespace qelt {
 
 namespace {
 
-Long SquaredDistance(Long dx, Long dy) { return CheckedAdd(CheckedMul(dx, dx), CheckedMul(dy, dy)); }
+Long SquaredDistance(Long dx, Long dy) {
+    return CheckedAdd(CheckedMul(dx, dx), CheckedMul(dy, dy));
+}
 
 // A segment's midpoint, a whole or a half number.
 Single Midpoint(Integer a, Integer b) {

@@ -20,8 +20,8 @@ void Apply(Control& button, ButtonSetting setting) {
     }
 }
 
-void SetButtons(Program& p, ButtonSetting b1, ButtonSetting b2, ButtonSetting b3,
-                ButtonSetting b4, ButtonSetting cancel) {
+void SetButtons(Program& p, ButtonSetting b1, ButtonSetting b2, ButtonSetting b3, ButtonSetting b4,
+                ButtonSetting cancel) {
     const MainControls& c = p.platform.controls;
     Apply(c.Button1_NewRenameLeft_8cbn, b1);
     Apply(c.Button2_SelectAssignUnassignYes_8cbn, b2);
@@ -30,7 +30,9 @@ void SetButtons(Program& p, ButtonSetting b1, ButtonSetting b2, ButtonSetting b3
     Apply(c.Button_Cancel8cbn, cancel);
 }
 
-void Prompt(Program& p, const char* text) { p.platform.controls.UserMustSee8lbl.SetCaption(text); }
+void Prompt(Program& p, const char* text) {
+    p.platform.controls.UserMustSee8lbl.SetCaption(text);
+}
 
 constexpr ButtonSetting kOff{false};
 constexpr ButtonSetting kOn{true};

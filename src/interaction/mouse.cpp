@@ -134,7 +134,8 @@ void RedrawThrottled(Program& p) {
     if (!RedrawDue(m.LastRedraw8psng[2], now)) {
         return;
     }
-    m.LastRedraw8psng = {static_cast<Single>(m.MouseX8pint), static_cast<Single>(m.MouseY8pint), now};
+    m.LastRedraw8psng = {static_cast<Single>(m.MouseX8pint), static_cast<Single>(m.MouseY8pint),
+                         now};
     // Over the window the position is in the window's units: it must not move canvas things.
     if (m.MouseWhere8pstr == "PIC") {
         if (m.ZoomBoxDragging8pbol) {

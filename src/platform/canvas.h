@@ -7,7 +7,7 @@ namespace qelt {
 // The drawing canvas: a scale rectangle in pixels, one pen position shared by every drawing
 // call, a pen width and a foreground colour. Subclasses only put pixels on a raster.
 class Canvas {
-public:
+  public:
     Canvas(Single width, Single height, Single outerWidth, Single outerHeight)
         : width_(width), height_(height), outerWidth_(outerWidth), outerHeight_(outerHeight) {}
     virtual ~Canvas() = default;
@@ -38,13 +38,13 @@ public:
     // From the pen position to (x, y) in the colour and pen width; the pen moves there.
     void Line(Single x, Single y, Long colour);
 
-protected:
+  protected:
     virtual void ClearRaster() = 0;
     virtual void PlotDot(Single x, Single y, Integer width, Long colour) = 0;
     virtual void DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width,
                           Long colour) = 0;
 
-private:
+  private:
     Single width_;
     Single height_;
     Single outerWidth_;

@@ -5,7 +5,7 @@
 namespace qelt {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Seconds since midnight; starts again at 0 at midnight.
     virtual Single Timer() = 0;

@@ -6,7 +6,7 @@ namespace qelt {
 
 // A control of a window as the program sees it: a caption and an enabled state.
 class Control {
-public:
+  public:
     virtual ~Control() = default;
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;

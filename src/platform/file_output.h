@@ -6,7 +6,7 @@
 namespace qelt {
 
 class FileOutput {
-public:
+  public:
     virtual ~FileOutput() = default;
     // Replaces the file `name` in the working directory with exactly `bytes`, in one step: on
     // failure any existing file is left as it was. Returns why it failed, or nothing.

@@ -8,7 +8,7 @@ enum class Form { XSpick8frm, CADmap8frm, CADlistof8frm, CAD8frm };
 
 // The windows as a whole: showing them, telling the user something, ending the program.
 class Session {
-public:
+  public:
     virtual ~Session() = default;
     virtual void Show(Form form) = 0;
     virtual void Alert(const std::string& text) = 0;

@@ -12,7 +12,7 @@ namespace qelt::shell {
 
 // The whole program on the screen: its windows, wired to one core program.
 class Application {
-public:
+  public:
     Application();
     // The main window's load event: sets everything up and shows the windows.
     void Start();
@@ -23,7 +23,7 @@ public:
     SecondaryWindow& listWindow() { return *CADlistof8frm_; }
     Program& program() { return program_; }
 
-private:
+  private:
     void Wire();
     // Runs one event to completion in the core; none runs once the program has ended.
     template <typename Handler>

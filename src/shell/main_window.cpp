@@ -112,8 +112,9 @@ MainWindow::MainWindow() {
     End8cbn = Button(this, "End8cbn", "END", {12645, 1890, 1425, 735});
     Button1_NewRenameLeft_8cbn =
         Button(this, "Button1_NewRenameLeft_8cbn", "1) New_Rename_Left", {105, 1470, 1845, 330});
-    Button2_SelectAssignUnassignYes_8cbn = Button(this, "Button2_SelectAssignUnassignYes_8cbn",
-                                                  "2) Select_Un/Assign_Yes", {1995, 1470, 2040, 330});
+    Button2_SelectAssignUnassignYes_8cbn =
+        Button(this, "Button2_SelectAssignUnassignYes_8cbn", "2) Select_Un/Assign_Yes",
+               {1995, 1470, 2040, 330});
     Button3_EditDone_8cbn =
         Button(this, "Button3_EditDone_8cbn", "3)    Edit_Done", {4095, 1470, 2355, 330});
     Button4_DeleteRightNo_8cbn =
@@ -169,7 +170,8 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     // Only moves over the window itself count, not those over its controls.
     if (onFormMove && childAt(at.toPoint()) == nullptr) {
-        onFormMove(ButtonCode(event->buttons()), static_cast<float>(at.x()), static_cast<float>(at.y()));
+        onFormMove(ButtonCode(event->buttons()), static_cast<float>(at.x()),
+                   static_cast<float>(at.y()));
     }
 }
 

@@ -13,7 +13,7 @@ namespace qelt::shell {
 // the axis labels and the inert controls, each at its place in twips.
 class MainWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     MainWindow();
 
     CanvasWidget* CAD8pic;
@@ -36,11 +36,11 @@ public:
     std::function<void(int buttons, float x, float y)> onFormMove;
     std::function<void()> onClose;
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void AddInertControls();
 };
 

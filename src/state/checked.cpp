@@ -19,13 +19,27 @@ T Narrow(double exact, const char* what) {
 
 // std::nearbyint rounds in the current mode, which this program never changes from
 // round-to-nearest-even.
-Integer Nearest(double value) { return Narrow<Integer>(std::nearbyint(value), "Integer overflow"); }
-Long NearestLong(double value) { return Narrow<Long>(std::nearbyint(value), "Long overflow"); }
+Integer Nearest(double value) {
+    return Narrow<Integer>(std::nearbyint(value), "Integer overflow");
+}
+Long NearestLong(double value) {
+    return Narrow<Long>(std::nearbyint(value), "Long overflow");
+}
 
-Integer CheckedAdd(Integer a, Integer b) { return Narrow<Integer>(static_cast<double>(a) + b, "Integer overflow"); }
-Integer CheckedSub(Integer a, Integer b) { return Narrow<Integer>(static_cast<double>(a) - b, "Integer overflow"); }
-Integer CheckedMul(Integer a, Integer b) { return Narrow<Integer>(static_cast<double>(a) * b, "Integer overflow"); }
-Long CheckedAdd(Long a, Long b) { return Narrow<Long>(static_cast<double>(a) + b, "Long overflow"); }
-Long CheckedMul(Long a, Long b) { return Narrow<Long>(static_cast<double>(a) * b, "Long overflow"); }
+Integer CheckedAdd(Integer a, Integer b) {
+    return Narrow<Integer>(static_cast<double>(a) + b, "Integer overflow");
+}
+Integer CheckedSub(Integer a, Integer b) {
+    return Narrow<Integer>(static_cast<double>(a) - b, "Integer overflow");
+}
+Integer CheckedMul(Integer a, Integer b) {
+    return Narrow<Integer>(static_cast<double>(a) * b, "Integer overflow");
+}
+Long CheckedAdd(Long a, Long b) {
+    return Narrow<Long>(static_cast<double>(a) + b, "Long overflow");
+}
+Long CheckedMul(Long a, Long b) {
+    return Narrow<Long>(static_cast<double>(a) * b, "Long overflow");
+}
 
 }  // namespace qelt

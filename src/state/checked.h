@@ -8,7 +8,7 @@ namespace qelt {
 
 // Raised where 16- or 32-bit arithmetic would leave its range; never undefined behaviour.
 class OverflowError : public std::overflow_error {
-public:
+  public:
     using std::overflow_error::overflow_error;
 };
 

@@ -5,7 +5,9 @@
 namespace qelt {
 
 // Packs a colour the way the canvas takes it: red in the low byte, then green, then blue.
-constexpr Long Rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr Long Rgb(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}
 
 struct Palette {
     Long Red8plng = 0;

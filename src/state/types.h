@@ -19,7 +19,7 @@ inline constexpr Integer NoLine = -5435;
 // rather than touching memory that is not there.
 template <typename T, int Lower, int Upper>
 class Bounded {
-public:
+  public:
     static constexpr int lower = Lower;
     static constexpr int upper = Upper;
 
@@ -33,14 +33,14 @@ public:
 
     bool operator==(const Bounded&) const = default;
 
-private:
+  private:
     static std::size_t offset(int i) { return static_cast<std::size_t>(i - Lower); }
     std::array<T, Upper - Lower + 1> items_{};
 };
 
 // A two-character text field: shorter values are padded with blanks, longer ones cut.
 class FixedString2 {
-public:
+  public:
     FixedString2() = default;
     FixedString2(std::string_view text) { assign(text); }  // NOLINT: assigned like a string
 
@@ -51,7 +51,7 @@ public:
     std::string str() const { return {chars_.begin(), chars_.end()}; }
     bool operator==(const FixedString2&) const = default;
 
-private:
+  private:
     void assign(std::string_view text) {
         for (std::size_t i = 0; i < chars_.size(); ++i) {
             chars_[i] = i < text.size() ? text[i] : ' ';

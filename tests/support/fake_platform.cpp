@@ -19,7 +19,9 @@ std::string Describe(std::initializer_list<Single> numbers, Integer width, Long 
 
 }  // namespace
 
-void RecordingCanvas::ClearRaster() { calls.emplace_back("clear"); }
+void RecordingCanvas::ClearRaster() {
+    calls.emplace_back("clear");
+}
 
 void RecordingCanvas::PlotDot(Single x, Single y, Integer width, Long colour) {
     calls.push_back("dot " + Describe({x, y}, width, colour));

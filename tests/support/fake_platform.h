@@ -13,46 +13,45 @@ namespace qelt::testing {
 // A canvas that records every raster call as text, e.g. "dot 10 20 w1 c0" or
 // "line 0 0 10 20 w2 c0" or "clear".
 class RecordingCanvas : public Canvas {
-public:
+  public:
     RecordingCanvas(Single width = 785, Single height = 442)
         : Canvas(width, height, width + 4, height + 4) {}
     std::vector<std::string> calls;
 
-protected:
+  protected:
     void ClearRaster() override;
     void PlotDot(Single x, Single y, Integer width, Long colour) override;
-    void DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width,
-                  Long colour) override;
+    void DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width, Long colour) override;
 };
 
 class FakeControl : public Control {
-public:
+  public:
     explicit FakeControl(std::string caption = {}) : caption_(std::move(caption)) {}
     std::string Caption() const override { return caption_; }
     void SetCaption(const std::string& caption) override { caption_ = caption; }
     bool Enabled() const override { return enabled_; }
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
 
-private:
+  private:
     std::string caption_;
     bool enabled_ = true;
 };
 
 class FakeClock : public Clock {
-public:
+  public:
     Single now = 0;
     Single Timer() override { return now; }
 };
 
 class FakeOutput : public FileOutput {
-public:
+  public:
     std::optional<std::string> failure;  // set to make every write fail with this reason
     std::vector<std::pair<std::string, std::string>> files;
     std::optional<std::string> Replace(const std::string& name, const std::string& bytes) override;
 };
 
 class FakeSession : public Session {
-public:
+  public:
     std::vector<Form> shown;
     std::vector<std::string> alerts;
     bool ended = false;

@@ -9,7 +9,7 @@ namespace qelt::shell {
 
 // The program's view of a push button: its caption and enabled state, shown at once.
 class ButtonControl : public Control {
-public:
+  public:
     explicit ButtonControl(QAbstractButton* button) : button_(button) {}
     std::string Caption() const override { return button_->text().toStdString(); }
     void SetCaption(const std::string& caption) override {
@@ -18,12 +18,12 @@ public:
     bool Enabled() const override { return button_->isEnabled(); }
     void SetEnabled(bool enabled) override { button_->setEnabled(enabled); }
 
-private:
+  private:
     QAbstractButton* button_;
 };
 
 class LabelControl : public Control {
-public:
+  public:
     explicit LabelControl(QLabel* label) : label_(label) {}
     std::string Caption() const override { return label_->text().toStdString(); }
     void SetCaption(const std::string& caption) override {
@@ -32,7 +32,7 @@ public:
     bool Enabled() const override { return label_->isEnabled(); }
     void SetEnabled(bool enabled) override { label_->setEnabled(enabled); }
 
-private:
+  private:
     QLabel* label_;
 };
 

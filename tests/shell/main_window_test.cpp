@@ -1,0 +1,160 @@
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "shell/application.h"
+
+using qelt::shell::Application;
+
+// Drives the real main window with simulated clicks.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    static QPoint OnCanvas(int x, int y) { return {x + 2, y + 2}; }  // inside the 2-pixel border
+
+    static void ClickCanvas(Application& app, Qt::MouseButton button, int x, int y) {
+        QTest::mouseClick(app.mainWindow().CAD8pic, button, {}, OnCanvas(x, y));
+    }
+
+    static QString Caption(QAbstractButton* button) { return button->text(); }
+
+  private slots:
+    void startsIdleWithEveryControlInPlace() {
+        Application app;
+        app.Start();
+        qelt::shell::MainWindow& w = app.mainWindow();
+        QCOMPARE(w.windowTitle(), QString("Qelt graphics"));
+        QCOMPARE(w.size(), QSize(962, 606));
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(255, 224, 192));
+        QVERIFY(w.isVisible());
+        QCOMPARE(Caption(w.Button1_NewRenameLeft_8cbn), QString("Add a new line"));
+        QVERIFY(w.Button1_NewRenameLeft_8cbn->isEnabled());
+        QCOMPARE(Caption(w.Button2_SelectAssignUnassignYes_8cbn),
+                 QString("2) Select_Un/Assign_Yes"));
+        QVERIFY(!w.Button2_SelectAssignUnassignYes_8cbn->isEnabled());
+        QVERIFY(!w.Button3_EditDone_8cbn->isEnabled());
+        QVERIFY(!w.Button4_DeleteRightNo_8cbn->isEnabled());
+        QVERIFY(!w.Button_Cancel8cbn->isEnabled());
+        QCOMPARE(w.UserMustSee8lbl->text(), QString("waiting for your next activity"));
+
+        QCOMPARE(w.CAD8pic->geometry(), QRect(54, 126, 789, 446));
+        QCOMPARE(w.CAD8pic->contentsRect().size(), QSize(785, 442));
+        QCOMPARE(w.Button1_NewRenameLeft_8cbn->geometry(), QRect(7, 98, 123, 22));
+        QCOMPARE(w.End8cbn->geometry(), QRect(843, 126, 95, 49));
+        QCOMPARE(w.UserMustSee8lbl->font().bold(), true);
+
+        const QImage& image = w.CAD8pic->image();
+        QCOMPARE(image.size(), QSize(785, 442));
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                QCOMPARE(image.pixelColor(x, y), QColor(Qt::white));
+            }
+        }
+    }
+
+    void everyNamedControlExists() {
+        Application app;
+        const char* const names[] = {
+            "ZoomOut_8cbn", "Command1",      "Command6",       "List1",          "List12",
+            "Text1",        "Text5",         "Label20",        "selectInfo8lbl", "FoundLine_8lbl",
+            "Label22",      "comment1_8lbl", "comment10_8lbl", "Label17",        "or8lbl",
+            "Label1",       "Label2",        "Image2",         "LineNumber8lbl", "Label21"};
+        for (const char* name : names) {
+            QVERIFY2(app.mainWindow().findChild<QWidget*>(name) != nullptr, name);
+        }
+        QCOMPARE(app.mainWindow().findChild<QPushButton*>("ZoomOut_8cbn")->text(),
+                 QString("Zoom Out x2"));
+        QCOMPARE(app.mainWindow().findChild<QLabel*>("Label22")->text(), QString("Label21"));
+    }
+
+    void theElevationCaptionIsDrawnBottomToTop() {
+        Application app;
+        auto* image = app.mainWindow().findChild<QLabel*>("Image2");
+        QCOMPARE(image->geometry(), QRect(10, 315, 19, 91));
+        const QImage pixels = image->pixmap().toImage();
+        int dark = 0;
+        for (int y = 0; y < pixels.height(); ++y) {
+            for (int x = 0; x < pixels.width(); ++x) {
+                dark += qGray(pixels.pixel(x, y)) < 128 ? 1 : 0;
+            }
+        }
+        QVERIFY2(dark > 20, "the words are drawn");
+    }
+
+    void drawsALineThroughTheButtonsAndTheCanvas() {
+        Application app;
+        app.Start();
+        qelt::shell::MainWindow& w = app.mainWindow();
+        QTest::mouseClick(w.Button1_NewRenameLeft_8cbn, Qt::LeftButton);
+        QCOMPARE(Caption(w.Button3_EditDone_8cbn), QString("Done adding Line"));
+        ClickCanvas(app, Qt::LeftButton, 100, 100);
+        ClickCanvas(app, Qt::RightButton, 300, 200);
+        QCOMPARE(w.ConcludingInfoToUser8lbl->text(), QString("   UP "));
+        QTest::mouseClick(w.Button3_EditDone_8cbn, Qt::LeftButton);
+        QCOMPARE(w.ConcludingInfoToUser8lbl->text(),
+                 QString("Action completed... Done with creating a new Line"));
+        QCOMPARE(Caption(w.Button2_SelectAssignUnassignYes_8cbn), QString("Modify a Line"));
+        QVERIFY(w.Button2_SelectAssignUnassignYes_8cbn->isEnabled());
+        const qelt::DrawingState& d = app.program().drawing;
+        QCOMPARE(d.LineCount8pint, qelt::Integer{1});
+        QCOMPARE(d.Lines8pudt[1].PtCount, qelt::Integer{2});
+        QCOMPARE(qelt::PointOf(d, 1, 2).X, qelt::Integer{300});
+        QCOMPARE(qelt::PointOf(d, 1, 2).Y, qelt::Integer{200});
+    }
+
+    void aDisabledButtonDoesNothing() {
+        Application app;
+        app.Start();
+        QTest::mouseClick(app.mainWindow().Button4_DeleteRightNo_8cbn, Qt::LeftButton);
+        QTest::mouseClick(app.mainWindow().Button_Cancel8cbn, Qt::LeftButton);
+        QCOMPARE(app.mainWindow().UserMustSee8lbl->text(),
+                 QString("waiting for your next activity"));
+    }
+
+    void endStopsTheEventLoopAndWritesNothing() {
+        QTemporaryDir dir;
+        const QString home = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        {
+            Application app;
+            app.Start();
+            QTest::mouseClick(app.mainWindow().Button1_NewRenameLeft_8cbn, Qt::LeftButton);
+            ClickCanvas(app, Qt::LeftButton, 10, 10);
+            QTimer::singleShot(0, app.mainWindow().End8cbn, [&] {
+                QTest::mouseClick(app.mainWindow().End8cbn, Qt::LeftButton);
+            });
+            QCOMPARE(QApplication::exec(), 0);
+            QVERIFY(!app.mainWindow().isVisible());
+            QVERIFY(!app.crossSectionWindow().isVisible());
+            QVERIFY(app.program().ended);
+            ClickCanvas(app, Qt::LeftButton, 20, 20);
+            QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{1});
+        }
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+        QDir::setCurrent(home);
+    }
+
+    void closingTheMainWindowEndsTheProgram() {
+        Application app;
+        app.Start();
+        QTimer::singleShot(0, &app.mainWindow(), [&] { app.mainWindow().close(); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(app.program().ended);
+    }
+
+    void formMovesOutsideTheControlsReachTheProgram() {
+        Application app;
+        app.Start();
+        QTest::mouseMove(app.mainWindow().CAD8pic, OnCanvas(50, 50));
+        QCOMPARE(app.program().mouse.MouseWhere8pstr, std::string("PIC"));
+        QTest::mouseMove(&app.mainWindow(), QPoint(20, 590));
+        QCOMPARE(app.program().mouse.MouseWhere8pstr, std::string("FORM"));
+        QCOMPARE(app.mainWindow().ConcludingInfoToUser8lbl->text(), QString("---off--"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "plotting/primitives.h"
+#include "support/fake_platform.h"
+
+namespace qelt::testing {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+struct EdgeCase {
+    int x, y;
+    bool inside;
+};
+
+class InsideCanvas : public ::testing::TestWithParam<EdgeCase> {};
+
+TEST_P(InsideCanvas, BothEndsOfBothAxesAreInside) {
+    const EdgeCase& c = GetParam();
+    FakeWorld w;
+    const auto x = static_cast<Integer>(c.x);
+    const auto y = static_cast<Integer>(c.y);
+    EXPECT_EQ(IsInsideCanvas(w.canvas, x, y), c.inside);
+    PlotPointIfInside(w.canvas, x, y);
+    const Calls dotted{"dot " + std::to_string(c.x) + " " + std::to_string(c.y) + " w1 c0"};
+    EXPECT_EQ(w.canvas.calls, c.inside ? dotted : Calls{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, InsideCanvas,
+                         ::testing::Values(EdgeCase{0, 0, true}, EdgeCase{785, 442, true},
+                                           EdgeCase{785, 0, true}, EdgeCase{0, 442, true},
+                                           EdgeCase{400, 200, true}, EdgeCase{-1, 0, false},
+                                           EdgeCase{0, -1, false}, EdgeCase{786, 0, false},
+                                           EdgeCase{0, 443, false}, EdgeCase{-1, 443, false},
+                                           EdgeCase{-32768, 32767, false}));
+
+TEST(Primitives, TheInsideTestFollowsTheCanvasSize) {
+    FakeWorld narrow(100, 50);
+    EXPECT_TRUE(IsInsideCanvas(narrow.canvas, 100, 50));
+    EXPECT_FALSE(IsInsideCanvas(narrow.canvas, 101, 50));
+    EXPECT_FALSE(IsInsideCanvas(narrow.canvas, 100, 51));
+}
+
+TEST(Primitives, APlottedPointMovesThePenAndTakesTheForegroundAndCurrentWidth) {
+    FakeWorld w;
+    w.canvas.SetDrawWidth(3);
+    PlotPointIfInside(w.canvas, 10, 20);
+    EXPECT_EQ(w.canvas.calls, Calls{"dot 10 20 w3 c0"});
+    EXPECT_EQ(w.canvas.CurrentX(), 10);
+    EXPECT_EQ(w.canvas.CurrentY(), 20);
+}
+
+TEST(Primitives, AnOutsideTargetLeavesPenWidthAndCacheAlone) {
+    FakeWorld w;
+    Program& p = w.program;
+    PlotPointIfInside(w.canvas, 10, 10);
+    LineToIfInside(p, -1, 5, 255, 4);
+    LineToIfInside(p, 30, 443, 255, 5);
+    EXPECT_EQ(w.canvas.CurrentX(), 10);
+    EXPECT_EQ(w.canvas.CurrentY(), 10);
+    EXPECT_EQ(w.canvas.DrawWidth(), 1);
+    EXPECT_EQ(p.LastWidth8sint, 0);
+    LineToIfInside(p, 20, 25, 255, 2);
+    EXPECT_EQ(w.canvas.calls, (Calls{"dot 10 10 w1 c0", "line 10 10 20 25 w2 c255"}));
+    EXPECT_EQ(w.canvas.CurrentX(), 20);
+    EXPECT_EQ(w.canvas.CurrentY(), 25);
+}
+
+struct WidthCase {
+    const char* name;
+    std::vector<Integer> widths;
+    // The width each line is drawn with when something else sets the canvas width to 9 after
+    // every line: 9 shows that the cache left the canvas alone.
+    std::vector<Integer> drawn;
+};
+
+class WidthCache : public ::testing::TestWithParam<WidthCase> {};
+
+TEST_P(WidthCache, SetsTheCanvasWidthOnlyWhenItDiffersFromTheLastSet) {
+    const WidthCase& c = GetParam();
+    FakeWorld w;
+    Program& p = w.program;
+    std::vector<Integer> drawn;
+    for (Integer width : c.widths) {
+        LineToIfInside(p, 5, 5, 0, width);
+        const std::string& call = w.canvas.calls.back();
+        drawn.push_back(static_cast<Integer>(std::stoi(call.substr(call.find(" w") + 2))));
+        w.canvas.SetDrawWidth(9);
+    }
+    EXPECT_EQ(drawn, c.drawn);
+    EXPECT_EQ(p.LastWidth8sint, c.widths.back());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sequences, WidthCache,
+                         ::testing::Values(WidthCase{"SameTwiceSetsOnce", {2, 2}, {2, 9}},
+                                           WidthCase{"ChangingSetsEachTime", {2, 3, 2}, {2, 3, 2}},
+                                           WidthCase{"ZeroFirstIsNotSet", {0, 0, 1}, {1, 9, 1}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Primitives, ASegmentFromAnOutsideStartIsDrawnFromTheOldPen) {
+    FakeWorld w;
+    PlotPointIfInside(w.canvas, 10, 10);
+    DrawSegment(w.program, -5, 3, 30, 40, 255, 2);
+    EXPECT_EQ(w.canvas.calls, (Calls{"dot 10 10 w1 c0", "line 10 10 30 40 w2 c255"}));
+}
+
+TEST(Primitives, ASegmentDotsItsStartAtTheWidthInForceBeforeTheLine) {
+    FakeWorld w;
+    DrawSegment(w.program, 1, 2, 3, 4, 65793, 2);
+    DrawSegment(w.program, 5, 6, 786, 8, 65793, 3);
+    EXPECT_EQ(w.canvas.calls, (Calls{"dot 1 2 w1 c0", "line 1 2 3 4 w2 c65793", "dot 5 6 w2 c0"}));
+}
+
+TEST(Primitives, AnUnclippedLineReachesOutsideAndLeavesTheWidthAlone) {
+    FakeWorld w;
+    w.canvas.SetDrawWidth(4);
+    LineToUnclipped(w.canvas, 900, -3, 255);
+    EXPECT_EQ(w.canvas.calls, Calls{"line 0 0 900 -3 w4 c255"});
+    EXPECT_EQ(w.program.LastWidth8sint, 0);
+    EXPECT_EQ(w.canvas.CurrentX(), 900);
+}
+
+TEST(Primitives, ABoxIsOutlinedInNearBlackAtWidthTwo) {
+    FakeWorld w;
+    Program& p = w.Started();
+    w.canvas.calls.clear();
+    DrawBox(p, 10, 50, 20, 60);
+    EXPECT_EQ(w.canvas.calls,
+              (Calls{"dot 10 20 w1 c0", "line 10 20 50 20 w2 c65793", "line 50 20 50 60 w2 c65793",
+                     "line 50 60 10 60 w2 c65793", "line 10 60 10 20 w2 c65793"}));
+}
+
+}  // namespace
+}  // namespace qelt::testing

@@ -1,0 +1,114 @@
+#include <QtTest>
+
+#include "shell/application.h"
+
+using qelt::shell::Application;
+
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kNearBlack(1, 1, 1);
+const QColor kLightGrey(192, 192, 192);
+
+}  // namespace
+
+// The whole typical sequence of use, through the real widgets, with what the canvas shows.
+class TypicalSequenceTest : public QObject {
+    Q_OBJECT
+
+  private:
+    Application app;
+
+    qelt::shell::MainWindow& w() { return app.mainWindow(); }
+    QColor Pixel(int x, int y) { return w().CAD8pic->image().pixelColor(x, y); }
+    void Press(Qt::MouseButton button, int x, int y) {
+        QTest::mouseClick(w().CAD8pic, button, {}, QPoint(x + 2, y + 2));
+    }
+    void Push(QPushButton* button) {
+        QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void ExpectButton(QPushButton* button, const char* caption, bool enabled) {
+        QCOMPARE(button->text(), QString(caption));
+        QCOMPARE(button->isEnabled(), enabled);
+    }
+
+  private slots:
+    void initTestCase() { app.Start(); }
+
+    void steps1to4DrawTwoLines() {
+        ExpectButton(w().Button2_SelectAssignUnassignYes_8cbn, "2) Select_Un/Assign_Yes", false);
+        Push(w().Button1_NewRenameLeft_8cbn);
+        ExpectButton(w().Button3_EditDone_8cbn, "Done adding Line", true);
+        QVERIFY(w().Button_Cancel8cbn->isEnabled());
+        Press(Qt::LeftButton, 100, 100);
+        QCOMPARE(Pixel(100, 100), kBlack);
+        Press(Qt::LeftButton, 200, 150);
+        Press(Qt::LeftButton, 300, 120);
+        QCOMPARE(Pixel(150, 125), kBlack);
+        QCOMPARE(Pixel(250, 135), kBlack);
+        Push(w().Button3_EditDone_8cbn);
+        QCOMPARE(w().ConcludingInfoToUser8lbl->text(),
+                 QString("Action completed... Done with creating a new Line"));
+        ExpectButton(w().Button2_SelectAssignUnassignYes_8cbn, "Modify a Line", true);
+
+        Push(w().Button1_NewRenameLeft_8cbn);
+        Press(Qt::LeftButton, 400, 300);
+        Press(Qt::LeftButton, 500, 400);
+        Push(w().Button3_EditDone_8cbn);
+        QCOMPARE(Pixel(450, 350), kBlack);
+    }
+
+    void steps5to7SelectLineOne() {
+        Push(w().Button2_SelectAssignUnassignYes_8cbn);
+        ExpectButton(w().Button2_SelectAssignUnassignYes_8cbn, "Select This Line", false);
+        QCOMPARE(w().UserMustSee8lbl->text(),
+                 QString("Click repeatedly in line area to find Line --> "
+                         "to finalize push `Select This line` button"));
+        Press(Qt::LeftButton, 150, 120);
+        ExpectButton(w().Button2_SelectAssignUnassignYes_8cbn, "Select this Line", true);
+        QCOMPARE(Pixel(150, 125), kNearBlack);
+        QCOMPARE(Pixel(450, 350), kLightGrey);
+        Push(w().Button2_SelectAssignUnassignYes_8cbn);
+        ExpectButton(w().Button3_EditDone_8cbn, "Edit a line point", true);
+        ExpectButton(w().Button4_DeleteRightNo_8cbn, "Delete this Line", true);
+        QCOMPARE(w().UserMustSee8lbl->text(),
+                 QString("Push `Edit a Point` button   OR  `Delete this Line` button"));
+    }
+
+    void steps8to10MoveAPoint() {
+        Push(w().Button3_EditDone_8cbn);
+        ExpectButton(w().Button3_EditDone_8cbn, "Done point editing", true);
+        QVERIFY(!w().Button4_DeleteRightNo_8cbn->isEnabled());
+        Press(Qt::LeftButton, 198, 147);  // picks vertex 2 of line 1
+        QVERIFY(app.program().actions.MovingPoint8pbol);
+        Press(Qt::LeftButton, 210, 130);  // drops it
+        const qelt::PointRec& moved = qelt::PointOf(app.program().drawing, 1, 2);
+        QCOMPARE(moved.X, qelt::Integer{210});
+        QCOMPARE(moved.Y, qelt::Integer{130});
+        QCOMPARE(Pixel(155, 115), kNearBlack);         // on the new segment (100,100)-(210,130)
+        QCOMPARE(Pixel(150, 125), QColor(Qt::white));  // the old segment is gone
+        Push(w().Button3_EditDone_8cbn);
+        QCOMPARE(w().UserMustSee8lbl->text(), QString("Done with Pointing Editing"));
+        ExpectButton(w().Button1_NewRenameLeft_8cbn, "Add a new line", true);
+        ExpectButton(w().Button2_SelectAssignUnassignYes_8cbn, "Modify a Line", true);
+        QVERIFY(!w().Button3_EditDone_8cbn->isEnabled());
+        QVERIFY(!w().Button_Cancel8cbn->isEnabled());
+    }
+
+    void thenDeleteLineTwo() {
+        Push(w().Button2_SelectAssignUnassignYes_8cbn);
+        Press(Qt::LeftButton, 450, 340);
+        Push(w().Button2_SelectAssignUnassignYes_8cbn);
+        Push(w().Button4_DeleteRightNo_8cbn);
+        QCOMPARE(w().UserMustSee8lbl->text(), QString("Done Deleting a Line"));
+        QCOMPARE(app.program().drawing.LineCount8pint, qelt::Integer{1});
+        QCOMPARE(Pixel(450, 350), QColor(Qt::white));
+        // Repainted before the return to idle, so while the line search was still on and no line
+        // was selected any more.
+        QCOMPARE(Pixel(155, 115), kLightGrey);
+    }
+};
+
+QTEST_MAIN(TypicalSequenceTest)
+#include "typical_sequence_test.moc"

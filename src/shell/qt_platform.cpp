@@ -1,9 +1,13 @@
 #include "shell/qt_platform.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QTime>
+#include <cerrno>
+#include <system_error>
 
 namespace qelt::shell {
 
@@ -11,24 +15,51 @@ Single QtClock::Timer() {
     return static_cast<Single>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
 }
 
-std::optional<std::string> QtFileOutput::Replace(const std::string& name,
-                                                 const std::string& bytes) {
-    QSaveFile file(QString::fromStdString(name));
-    // Unbuffered, so that a short write on a full disk shows in the count written.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return file.errorString().toStdString();
-    }
+namespace {
+
+// An unbuffered write may take only part of what it is given, and a full disk shows only in
+// the next one; the file is good only when every byte went in.
+std::optional<std::string> WriteAll(QSaveFile& file, const std::string& bytes) {
     qint64 written = 0;
     const auto size = static_cast<qint64>(bytes.size());
     while (written < size) {
         const qint64 n = file.write(bytes.data() + written, size - written);
-        if (n <= 0) {
-            const std::string reason =
-                n < 0 ? file.errorString().toStdString() : "the disk took no more data";
-            file.cancelWriting();
-            return reason;
+        if (n < 0) {
+            return file.errorString().toStdString();
+        }
+        if (n == 0) {
+            return "the disk took no more data";
         }
         written += n;
+    }
+    return std::nullopt;
+}
+
+// Some file systems report a full disk or a failing device only when the data is flushed, and
+// the save file would ignore that and put the damaged file in place of the old one.
+std::optional<std::string> SyncToDisk(QSaveFile& file) {
+    if (::fsync(file.handle()) != 0) {
+        return std::generic_category().message(errno);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> QtFileOutput::Replace(const std::string& name,
+                                                 const std::string& bytes) {
+    QSaveFile file(QString::fromStdString(name));
+    // Unbuffered, so that a short write shows in the count written.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return file.errorString().toStdString();
+    }
+    auto failure = WriteAll(file, bytes);
+    if (!failure) {
+        failure = SyncToDisk(file);
+    }
+    if (failure) {
+        file.cancelWriting();
+        return failure;
     }
     if (!file.commit()) {
         return file.errorString().toStdString();
@@ -36,13 +67,14 @@ std::optional<std::string> QtFileOutput::Replace(const std::string& name,
     return std::nullopt;
 }
 
-void QtSession::Show(Form form) { windows_.at(form)->show(); }
+void QtSession::Show(Form form) {
+    windows_.at(form)->show();
+}
 
 // Not modal, so that the user can put the cause right and try again at once.
 void QtSession::Alert(const std::string& text) {
-    auto* box = new QMessageBox(QMessageBox::Warning, "Qelt graphics",
-                                QString::fromStdString(text), QMessageBox::Ok,
-                                windows_.at(Form::CAD8frm));
+    auto* box = new QMessageBox(QMessageBox::Warning, "Qelt graphics", QString::fromStdString(text),
+                                QMessageBox::Ok, windows_.at(Form::CAD8frm));
     box->setObjectName("AlertBox");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

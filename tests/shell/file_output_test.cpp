@@ -1,0 +1,213 @@
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cerrno>
+#include <memory>
+#include <system_error>
+
+#include "shell/qt_platform.h"
+
+namespace {
+
+const std::string kName = "Qelt-CAD-float.csv";
+const QString kQName = QString::fromStdString(kName);
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Everything in the working directory: a failed replace must leave no stray temporary file.
+QStringList Entries() {
+    return QDir::current().entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+bool IsRoot() {
+    return geteuid() == 0;
+}
+
+bool Run(const QString& program, const QStringList& arguments) {
+    return QProcess::execute(program, arguments) == 0;
+}
+
+}  // namespace
+
+class FileOutputTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void writesExactBytes();
+    void replacesExistingFile();
+    void failsWhenTargetIsADirectory();
+    void failsWhenWorkingDirectoryIsGone();
+    void failsInReadOnlyDirectory();
+    void failsOnReadOnlyFileSystem();
+    void failsOnFullDiskLeavingOldFile_data();
+    void failsOnFullDiskLeavingOldFile();
+
+  private:
+    // A tiny file system of its own at `disk`, made the working directory; false if the
+    // machine does not allow mounting.
+    bool MountTinyDisk(const QString& options);
+    // Fills the tiny disk until it takes no more, keeping `spare` bytes free.
+    void FillDisk(qint64 spare);
+
+    QString original_ = QDir::currentPath();
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString mounted_;
+    QString readOnly_;
+    qelt::shell::QtFileOutput output_;
+};
+
+void FileOutputTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    QVERIFY(QDir::setCurrent(dir_->path()));
+}
+
+void FileOutputTest::cleanup() {
+    QDir::setCurrent(original_);
+    if (!readOnly_.isEmpty()) {
+        QFile::setPermissions(readOnly_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        readOnly_.clear();
+    }
+    if (!mounted_.isEmpty()) {
+        Run("umount", {mounted_});
+        mounted_.clear();
+    }
+    dir_.reset();
+}
+
+void FileOutputTest::writesExactBytes() {
+    const std::string bytes("a,b\r\n \r\n\0\xE9\n\r\n", 12);
+    const auto failure = output_.Replace(kName, bytes);
+    QVERIFY2(!failure, failure ? failure->c_str() : "");
+    QCOMPARE(Read(kQName), QByteArray::fromStdString(bytes));
+    QCOMPARE(Entries(), QStringList{kQName});
+}
+
+void FileOutputTest::replacesExistingFile() {
+    Write(kQName, QByteArray(5000, 'o'));
+    const auto failure = output_.Replace(kName, "new\r\n");
+    QVERIFY2(!failure, failure ? failure->c_str() : "");
+    QCOMPARE(Read(kQName), QByteArray("new\r\n"));
+    QCOMPARE(Entries(), QStringList{kQName});
+}
+
+void FileOutputTest::failsWhenTargetIsADirectory() {
+    QVERIFY(QDir().mkdir(kQName));
+    const auto failure = output_.Replace(kName, "data\r\n");
+    QVERIFY(failure.has_value());
+    QVERIFY(!failure->empty());
+    QVERIFY(QFileInfo(kQName).isDir());
+    QCOMPARE(Entries(), QStringList{kQName});
+}
+
+// Works for every user: a directory that no longer exists cannot take a new file.
+void FileOutputTest::failsWhenWorkingDirectoryIsGone() {
+    QVERIFY(QDir().mkdir("gone"));
+    QVERIFY(QDir::setCurrent("gone"));
+    QVERIFY(QDir(dir_->path()).rmdir("gone"));
+    const auto failure = output_.Replace(kName, "data\r\n");
+    QVERIFY(failure.has_value());
+    QVERIFY(!failure->empty());
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+}
+
+void FileOutputTest::failsInReadOnlyDirectory() {
+    QVERIFY(QDir().mkdir("locked"));
+    readOnly_ = dir_->filePath("locked");
+    Write(readOnly_ + "/" + kQName, "old\r\n");
+    QVERIFY(QFile::setPermissions(
+        readOnly_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+    QVERIFY(QDir::setCurrent(readOnly_));
+    QFile probe("probe");
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        if (IsRoot()) {
+            QSKIP("running as root: permission bits do not stop writes");
+        }
+        QFAIL("the read-only directory took a new file");
+    }
+    const auto failure = output_.Replace(kName, "new\r\n");
+    QVERIFY(failure.has_value());
+    QCOMPARE(Read(kQName), QByteArray("old\r\n"));
+    QCOMPARE(Entries(), QStringList{kQName});
+}
+
+// Stops root too, where the read-only directory does not.
+void FileOutputTest::failsOnReadOnlyFileSystem() {
+    if (!MountTinyDisk("size=64k")) {
+        QSKIP("cannot mount a file system here");
+    }
+    Write(kQName, "old\r\n");
+    QVERIFY(Run("mount", {"-o", "remount,ro", mounted_}));
+    const auto failure = output_.Replace(kName, "new\r\n");
+    QVERIFY(failure.has_value());
+    QVERIFY(!failure->empty());
+    QCOMPARE(Read(kQName), QByteArray("old\r\n"));
+    QCOMPARE(Entries(), QStringList{kQName});
+}
+
+void FileOutputTest::failsOnFullDiskLeavingOldFile_data() {
+    QTest::addColumn<qint64>("spare");
+    QTest::newRow("no room at all") << qint64{0};
+    // The first write goes through in part; only the next one reports the full disk.
+    QTest::newRow("room for part of the file") << qint64{4096};
+}
+
+void FileOutputTest::failsOnFullDiskLeavingOldFile() {
+    QFETCH(qint64, spare);
+    if (!MountTinyDisk("size=64k")) {
+        QSKIP("cannot mount a file system here");
+    }
+    Write(kQName, "old\r\n");
+    FillDisk(spare);
+    const auto failure = output_.Replace(kName, std::string(40000, 'n'));
+    QVERIFY(failure.has_value());
+    QCOMPARE(*failure, std::generic_category().message(ENOSPC));
+    QCOMPARE(Read(kQName), QByteArray("old\r\n"));
+    QCOMPARE(Entries(), (QStringList{kQName, "filler"}));
+}
+
+bool FileOutputTest::MountTinyDisk(const QString& options) {
+    if (!IsRoot() || !QDir().mkdir("disk")) {
+        return false;
+    }
+    const QString disk = dir_->filePath("disk");
+    if (!Run("mount", {"-t", "tmpfs", "-o", options, "tmpfs", disk})) {
+        return false;
+    }
+    mounted_ = disk;
+    return QDir::setCurrent(disk);
+}
+
+void FileOutputTest::FillDisk(qint64 spare) {
+    if (spare > 0) {
+        Write("spare", QByteArray(spare, 's'));
+    }
+    QFile filler("filler");
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    filler.close();
+    QVERIFY(!spare || QFile::remove("spare"));
+}
+
+QTEST_MAIN(FileOutputTest)
+#include "file_output_test.moc"

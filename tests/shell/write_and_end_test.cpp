@@ -1,0 +1,160 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "shell/application.h"
+
+namespace {
+
+const QString kName = "Qelt-CAD-float.csv";
+
+// The file of one line from canvas (100, 200) to (150, 250).
+const QByteArray kOneLine =
+    "X,Y,Line,CADoCode\r\n"
+    "Qelt-CAD-v3\r\n"
+    " \r\n"
+    "Define CADline IndexData > <bySequence> \r\n"
+    "Define InLineData > Point \r\n"
+    "Define Point IndexData > <X> <Y> <type>\r\n"
+    "Define TopLevelData CAD_Qelt>             TopLevel\r\n"
+    "Define        GroupData CAD_Lines >         CADline\r\n"
+    "Define        CADline >                     CADline #=1\r\n"
+    "LoopingStart     CADline Loop >                 CADline=1   #=2\r\n"
+    "LoopingComment       InLineData comment >           X    Y    Type\r\n"
+    "InLine               Point >                        100  200  UN\r\n"
+    "InLine               Point >                        150  250  UN\r\n"
+    "LoopEnd              Endof >                        ________EndOf \r\n"
+    "LoopEnd          Endof >                        ___EndOf\r\n"
+    " \r\n"
+    "Define GroupData >       Group \r\n"
+    "Define LineData >        LineNum\r\n"
+    " \r\n"
+    "               >        End \r\n"
+    "DataFIle                                EndOfDataFile\r\n";
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QPushButton* WriteAndEnd(qelt::shell::Application& app) {
+    return app.crossSectionWindow().findChild<QPushButton*>("End8cbn");
+}
+
+// Draws the line through the real buttons and canvas. The canvas's frame is 2 pixels wide, so
+// widget position (102, 202) is canvas position (100, 200).
+void DrawOneLine(qelt::shell::Application& app) {
+    qelt::shell::MainWindow& w = app.mainWindow();
+    QTest::mouseClick(w.Button1_NewRenameLeft_8cbn, Qt::LeftButton);
+    QTest::mouseClick(w.CAD8pic, Qt::LeftButton, {}, QPoint(102, 202));
+    QTest::mouseClick(w.CAD8pic, Qt::LeftButton, {}, QPoint(152, 252));
+    QTest::mouseClick(w.Button3_EditDone_8cbn, Qt::LeftButton);
+}
+
+// Presses "Write && End"; a press that does not end the program leaves the event loop with 1,
+// so that a missing end fails the test instead of hanging it.
+void PressWriteAndEnd(qelt::shell::Application& app) {
+    QTest::mouseClick(WriteAndEnd(app), Qt::LeftButton);
+    if (!app.program().ended) {
+        QCoreApplication::exit(1);
+    }
+}
+
+}  // namespace
+
+class WriteAndEndTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void writesTheDrawingAndEnds();
+    void failedWriteKeepsRunningUntilTheCauseIsFixed();
+
+  private:
+    QString original_ = QDir::currentPath();
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void WriteAndEndTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    QVERIFY(QDir::setCurrent(dir_->path()));
+}
+
+void WriteAndEndTest::cleanup() {
+    QDir::setCurrent(original_);
+    dir_.reset();
+}
+
+void WriteAndEndTest::writesTheDrawingAndEnds() {
+    qelt::shell::Application app;
+    app.Start();
+    DrawOneLine(app);
+    QVERIFY(WriteAndEnd(app) != nullptr);
+    QCOMPARE(WriteAndEnd(app)->text(), QString("Write && End"));
+
+    QTimer::singleShot(0, [&app] { PressWriteAndEnd(app); });
+    QCOMPARE(QApplication::exec(), 0);
+
+    QCOMPARE(Read(kName), kOneLine);
+    QVERIFY(!app.mainWindow().isVisible());
+    QVERIFY(!app.crossSectionWindow().isVisible());
+    QCOMPARE(app.mainWindow().findChild<QMessageBox*>("AlertBox"), nullptr);
+}
+
+void WriteAndEndTest::failedWriteKeepsRunningUntilTheCauseIsFixed() {
+    qelt::shell::Application app;
+    app.Start();
+    DrawOneLine(app);
+    QVERIFY(QDir().mkdir(kName));
+
+    // What the screen showed between the two presses; checked once the loop is left, since a
+    // check that failed inside it would leave the loop running.
+    struct Seen {
+        bool running = false;
+        bool boxShown = false;
+        QString box;
+        QString prompt;
+        bool mainWindowShown = false;
+        int lines = 0;
+    } seen;
+    QTimer::singleShot(0, [&] {
+        QTest::mouseClick(WriteAndEnd(app), Qt::LeftButton);
+        // Runs only if the failed press left the event loop going.
+        QTimer::singleShot(0, [&] {
+            seen.running = !app.program().ended;
+            if (auto* box = app.mainWindow().findChild<QMessageBox*>("AlertBox")) {
+                seen.boxShown = box->isVisible();
+                seen.box = box->text();
+            }
+            seen.prompt = app.mainWindow().UserMustSee8lbl->text();
+            seen.mainWindowShown = app.mainWindow().isVisible();
+            seen.lines = app.program().drawing.LineCount8pint;
+            QDir().rmdir(kName);
+            PressWriteAndEnd(app);
+        });
+    });
+    QCOMPARE(QApplication::exec(), 0);
+
+    const QString told =
+        "Could not write Qelt-CAD-float.csv: Filename refers to a directory --- the drawing is "
+        "kept; fix the cause and press Write & End again";
+    QVERIFY(seen.running);
+    QVERIFY(seen.boxShown);
+    QCOMPARE(seen.box, told);
+    QCOMPARE(seen.prompt, told);
+    QVERIFY(seen.mainWindowShown);
+    QCOMPARE(seen.lines, 1);
+    QCOMPARE(Read(kName), kOneLine);
+    QVERIFY(!app.mainWindow().isVisible());
+}
+
+QTEST_MAIN(WriteAndEndTest)
+#include "write_and_end_test.moc"

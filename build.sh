@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, then launches the program ("run") or runs every test ("test").
+# Installs what is missing, builds, then launches the program ("run"), runs every test ("test"),
+# or runs every test built with the address and undefined-behaviour sanitizers ("sanitize").
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -20,23 +21,37 @@ install_missing() {
 }
 
 build() {
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build build -j2
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" "$@"
+    cmake --build "$dir" -j2
+}
+
+run_tests() {
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j2
 }
 
 case "${1:-}" in
     run)
         install_missing
-        build
+        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
         exec ./build/qelt-cad
         ;;
     test)
         install_missing
-        build
-        QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        run_tests build
+        ;;
+    sanitize)
+        # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+        install_missing
+        build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQELT_SANITIZE=ON
+        export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+        export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+        run_tests build-sanitize
         ;;
     *)
-        echo "usage: bash build.sh run|test" >&2
+        echo "usage: bash build.sh run|test|sanitize" >&2
         exit 2
         ;;
 esac

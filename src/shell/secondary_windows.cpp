@@ -1,35 +1,63 @@
 #include "shell/secondary_windows.h"
 
 #include <QCloseEvent>
-#include <QPushButton>
+
+#include "shell/window_builder.h"
 
 namespace qelt::shell {
 
-void SecondaryWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
+void SecondaryWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
 
 namespace {
 
-std::unique_ptr<SecondaryWindow> Window(const char* name, const char* caption) {
-    auto window = std::make_unique<SecondaryWindow>();
-    window->setObjectName(name);
-    window->setWindowTitle(caption);
-    return window;
-}
+const ControlDesign kListControls[] = {
+    {Kind::List, "List7", "", {0, 1, 0}, {240, 260}},
+    {Kind::Label, "Label2", "Label2", {0, 2, 0}},
+    {Kind::Label, "Label1", "CPT list", {0, 0, 0}},
+};
+
+const ControlDesign kRenameControls[] = {
+    {Kind::Button, "Command1", "rename now", {0, 3, 1}},
+    {Kind::Text, "Text1", "new name", {0, 2, 1}},
+    {Kind::Label, "Label4", "New name:", {0, 2, 0}},
+    {Kind::Label, "Label3", "old name:", {0, 1, 0}},
+    {Kind::Label, "Label2", "Rename ------", {0, 0, 0, 2}},
+    {Kind::Label, "Label1", "---old name---", {0, 1, 1}},
+};
+
+const ControlDesign kInfoControls[] = {
+    {Kind::Picture, "Picture1", "", {0, 1, 0, 3}, {360, 160}},
+    {Kind::Label,
+     "Label6",
+     "2)  whatdo tdo whne theus si a long text of whatdo tdo whne theuse needs infoa and the "
+     "paper version is not a good alternative",
+     {0, 3, 0, 3}},
+    {Kind::Label, "Label5", "Label1", {0, 4, 2}},
+    {Kind::Label, "Label4", "Label1", {0, 4, 1}},
+    {Kind::Label, "Label3", "<---- title ---->", {0, 0, 0, 3}},
+    {Kind::Label, "Label2", "Label1", {0, 4, 0}},
+    {Kind::Label,
+     "Label1",
+     "1) thi si a long text of whatdo tdo whne theuse needs infoa and the paper version is not "
+     "a good alternative",
+     {0, 2, 0, 3}},
+};
 
 }  // namespace
 
-std::unique_ptr<SecondaryWindow> MakeXSpick8frm() {
-    auto window = Window("XSpick8frm", "Qelt --- Cross section");
-    auto* end = new QPushButton("Write && End", window.get());
-    end->setObjectName("End8cbn");
-    return window;
+std::unique_ptr<SecondaryWindow> MakeCADlistof8frm() {
+    return BuildWindow({"CADlistof8frm", "List of", false, kListControls, {}, {}});
 }
 
-std::unique_ptr<SecondaryWindow> MakeCADmap8frm() { return Window("CADmap8frm", "Qelt --- Map "); }
-std::unique_ptr<SecondaryWindow> MakeCADlistof8frm() { return Window("CADlistof8frm", "List of"); }
 std::unique_ptr<SecondaryWindow> MakeCADrenameAndYouSure8frm() {
-    return Window("CADrenameAndYouSure8frm", "Renaming item");
+    return BuildWindow(
+        {"CADrenameAndYouSure8frm", "Renaming item", false, kRenameControls, {}, {}});
 }
-std::unique_ptr<SecondaryWindow> MakeCAD_info_8frm() { return Window("CAD_info_8frm", "Form1"); }
+
+std::unique_ptr<SecondaryWindow> MakeCAD_info_8frm() {
+    return BuildWindow({"CAD_info_8frm", "Form1", false, kInfoControls, {}, {}});
+}
 
 }  // namespace qelt::shell

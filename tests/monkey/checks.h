@@ -1,0 +1,44 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "monkey/monkey_world.h"
+
+namespace qelt::testing {
+
+using Findings = std::vector<std::string>;
+
+// Adds one finding, written from its parts.
+template <typename... Parts>
+void Report(Findings& out, const Parts&... parts) {
+    std::ostringstream text;
+    (text << ... << parts);
+    out.push_back(text.str());
+}
+
+// What the checks after an event compare with: the state before it.
+struct Before {
+    Integer PointsUsed8pint = 0;
+};
+Before Remember(const MonkeyWorld& w);
+
+// Every rule that the program's state must keep after any event and does not; empty when all
+// hold.
+Findings Violations(const MonkeyWorld& w, const Before& before);
+
+// The parts of Violations, each on its own.
+void CheckDrawing(const DrawingState& d, const Before& before, Findings& out);
+void CheckDisplayLists(const DisplayLists& lists, Findings& out);
+void CheckActionState(const MonkeyWorld& w, Findings& out);
+// The data file the writer makes of the drawing at this moment, read back.
+void CheckDataFile(const DrawingState& d, Findings& out);
+void CheckDataFileText(std::string_view text, const DrawingState& d, Findings& out);
+
+// The state of the action buttons that the flags show, e.g. "Point editing", or "" when the flags
+// form no known state.
+std::string ActionStateName(const ActionFlags& f);
+
+}  // namespace qelt::testing

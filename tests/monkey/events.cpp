@@ -1,0 +1,115 @@
+#include "monkey/events.h"
+
+#include <charconv>
+#include <ostream>
+
+#include "interaction/actions.h"
+#include "interaction/mouse.h"
+
+namespace qelt::testing {
+
+namespace {
+
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+// The shortest text that reads back as the same Single.
+std::string Number(Single value) {
+    char text[32];
+    const auto end = std::to_chars(std::begin(text), std::end(text), value).ptr;
+    return {text, end};
+}
+
+const char* NameOf(Action button) {
+    switch (button) {
+        case Action::Button1:
+            return "Action::Button1";
+        case Action::Button2:
+            return "Action::Button2";
+        case Action::Button3:
+            return "Action::Button3";
+        case Action::Button4:
+            return "Action::Button4";
+        case Action::Cancel:
+            break;
+    }
+    return "Action::Cancel";
+}
+
+void ClickOn(Program& p, Action button) {
+    switch (button) {
+        case Action::Button1:
+            return Button1Pressed(p);
+        case Action::Button2:
+            return Button2Pressed(p);
+        case Action::Button3:
+            return Button3Pressed(p);
+        case Action::Button4:
+            return Button4Pressed(p);
+        case Action::Cancel:
+            return CancelPressed(p);
+    }
+}
+
+}  // namespace
+
+const FakeControl& ButtonOf(const MonkeyWorld& w, Action button) {
+    switch (button) {
+        case Action::Button1:
+            return w.Button1;
+        case Action::Button2:
+            return w.Button2;
+        case Action::Button3:
+            return w.Button3;
+        case Action::Button4:
+            return w.Button4;
+        case Action::Cancel:
+            break;
+    }
+    return w.Cancel;
+}
+
+bool ReachesProgram(const Event& e) {
+    return !std::holds_alternative<TimerAt>(e);
+}
+
+void Deliver(MonkeyWorld& w, const Event& e) {
+    Program& p = w.program;
+    std::visit(Overloaded{
+                   [&](const Press& m) { CAD8pic_mousedown(p, m.button, 0, m.x, m.y); },
+                   [&](const Move& m) { CAD8pic_mousemove(p, m.buttons, 0, m.x, m.y); },
+                   [&](const Release& m) { CAD8pic_mouseup(p, m.button, 0, m.x, m.y); },
+                   [&](const FormMove& m) { Form_MouseMove(p, m.buttons, 0, m.x, m.y); },
+                   [&](const ButtonClick& c) {
+                       if (ButtonOf(w, c.button).Enabled()) {
+                           ClickOn(p, c.button);
+                       }
+                   },
+                   [&](const ZoomIn&) { ZoomInBoxPressed(p); },
+                   [&](const TimerAt& t) { w.clock.now = t.seconds; },
+               },
+               e);
+}
+
+std::ostream& operator<<(std::ostream& out, const Event& e) {
+    auto mouse = [&](const char* kind, Integer button, Single x, Single y) {
+        out << kind << '{' << button << ", " << Number(x) << ", " << Number(y) << '}';
+    };
+    std::visit(Overloaded{
+                   [&](const Press& m) { mouse("Press", m.button, m.x, m.y); },
+                   [&](const Move& m) { mouse("Move", m.buttons, m.x, m.y); },
+                   [&](const Release& m) { mouse("Release", m.button, m.x, m.y); },
+                   [&](const FormMove& m) { mouse("FormMove", m.buttons, m.x, m.y); },
+                   [&](const ButtonClick& c) { out << "ButtonClick{" << NameOf(c.button) << '}'; },
+                   [&](const ZoomIn&) { out << "ZoomIn{}"; },
+                   [&](const TimerAt& t) { out << "TimerAt{" << Number(t.seconds) << '}'; },
+               },
+               e);
+    return out;
+}
+
+}  // namespace qelt::testing

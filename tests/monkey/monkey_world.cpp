@@ -1,0 +1,66 @@
+#include "monkey/monkey_world.h"
+
+#include "program/startup.h"
+
+namespace qelt::testing {
+
+namespace {
+
+// Binding every member of Program makes this stop compiling when Program gains one, so that
+// no part of a program's state can be left out of a copy.
+void CopyProgramState(Program& to, const Program& from) {
+    const auto& [platform, drawing, palette, mouse, actions, frame, lists, cycle, width, ended] =
+        from;
+    static_cast<void>(platform);  // each copy keeps its own platform
+    to.drawing = drawing;
+    to.palette = palette;
+    to.mouse = mouse;
+    to.actions = actions;
+    to.frame = frame;
+    to.lists = lists;
+    to.ClickCycle8sint = cycle;
+    to.LastWidth8sint = width;
+    to.ended = ended;
+}
+
+void CopyCanvas(Canvas& to, const Canvas& from) {
+    to.SetScaleMode(from.ScaleMode());
+    to.SetDrawWidth(from.DrawWidth());
+    to.PSet(from.CurrentX(), from.CurrentY());  // the only way to place the pen; draws nothing
+}
+
+}  // namespace
+
+MonkeyWorld::MonkeyWorld()
+    : program(Platform{canvas,
+                       MainControls{Button1, Button2, Button3, Button4, Cancel, Prompt, Concluding,
+                                    Label21, Top, Bottom, Left, Right},
+                       clock, output, session}) {
+    Form_Load(program);
+}
+
+MonkeyWorld::MonkeyWorld(const MonkeyWorld& other)
+    : Button1(other.Button1),
+      Button2(other.Button2),
+      Button3(other.Button3),
+      Button4(other.Button4),
+      Cancel(other.Cancel),
+      Prompt(other.Prompt),
+      Concluding(other.Concluding),
+      Label21(other.Label21),
+      Top(other.Top),
+      Bottom(other.Bottom),
+      Left(other.Left),
+      Right(other.Right),
+      clock(other.clock),
+      output(other.output),
+      session(other.session),
+      program(Platform{canvas,
+                       MainControls{Button1, Button2, Button3, Button4, Cancel, Prompt, Concluding,
+                                    Label21, Top, Bottom, Left, Right},
+                       clock, output, session}) {
+    CopyCanvas(canvas, other.canvas);
+    CopyProgramState(program, other.program);
+}
+
+}  // namespace qelt::testing

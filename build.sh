@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core)
+          librapidcheck-dev fonts-dejavu-core)
 
 install_missing() {
     local missing=()

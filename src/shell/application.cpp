@@ -4,6 +4,7 @@
 #include "interaction/mouse.h"
 #include "output/data_file.h"
 #include "program/startup.h"
+#include "shell/twips.h"
 
 namespace qelt::shell {
 
@@ -33,7 +34,20 @@ Application::Application()
                         MainControls{button1_, button2_, button3_, button4_, cancel_, prompt_,
                                      concluding_, label21_, top_, bottom_, left_, right_},
                         clock_, output_, session_}) {
+    Place();
     Wire();
+}
+
+// Without a window manager every window would open in the screen's corner, one over another.
+// The main window sits where its design puts it, the list window to its left, the map window
+// to its right and the cross-section window below, so that no window hides another's controls.
+void Application::Place() {
+    constexpr int kGap = 10;
+    main_.move(Px(6960), Px(1725));
+    const QRect main = main_.geometry();
+    CADlistof8frm_->move(0, main.top());
+    CADmap8frm_->move(main.right() + 1 + kGap, main.top());
+    XSpick8frm_->move(0, main.bottom() + 1 + kGap);
 }
 
 void Application::Start() {

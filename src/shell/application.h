@@ -24,6 +24,7 @@ class Application {
     Program& program() { return program_; }
 
   private:
+    void Place();
     void Wire();
     // Runs one event to completion in the core; none runs once the program has ended.
     template <typename Handler>

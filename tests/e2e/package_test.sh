@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# `cpack -G DEB` builds a package that holds the program and its desktop entry and depends on
+# the Qt 6 widgets library. The package is only inspected, never installed.
+#
+#   package_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+out=$(mktemp -d "${TMPDIR:-/tmp}/qelt-package.XXXXXX")
+trap 'rm -rf "$out"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+for tool in dpkg-deb dpkg-shlibdeps; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "$tool is not installed: package test skipped"
+        exit 77
+    fi
+done
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$out/cpack.log" 2>&1 ||
+    fail "cpack failed: $(cat "$out/cpack.log")"
+shopt -s nullglob
+debs=("$out"/qelt-cad_*.deb)
+[ ${#debs[@]} -eq 1 ] || fail "expected one qelt-cad_*.deb, found: $(ls "$out")"
+deb=${debs[0]}
+
+contents=$(dpkg-deb -c "$deb")
+for file in ./usr/bin/qelt-cad ./usr/share/applications/qelt-cad.desktop \
+    ./usr/share/icons/hicolor/scalable/apps/qelt-cad.svg; do
+    grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
+done
+
+depends=$(dpkg-deb -f "$deb" Depends)
+names=$(sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends")
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins; do
+    grep -qxF "$package" <<<"$names" || fail "no dependency on $package: $depends"
+done
+[ "$(dpkg-deb -f "$deb" Package)" = qelt-cad ] || fail "wrong package name"
+[ "$(dpkg-deb -f "$deb" Section)" = graphics ] || fail "wrong section"
+echo "PASS: $(basename "$deb") depends on: $depends"

@@ -4,6 +4,7 @@
 # "Write && End" leaves compared byte for byte.
 #
 #   draw_edit_write_test.sh PROGRAM PROBE
+# shellcheck source-path=SCRIPTDIR source=x_session.sh
 source "$(dirname "$0")/x_session.sh"
 
 readonly BLACK=0,0,0 NEAR_BLACK=1,1,1 LIGHT_GREY=192,192,192 WHITE=255,255,255

@@ -3,6 +3,7 @@
 # writes nothing.
 #
 #   end_button_test.sh PROGRAM PROBE
+# shellcheck source-path=SCRIPTDIR source=x_session.sh
 source "$(dirname "$0")/x_session.sh"
 
 e2e_start_x

@@ -16,8 +16,8 @@ namespace {
 
 // Fixed, so that every run sends the same events; RC_PARAMS names other values for any of them.
 constexpr std::uint64_t kSeed = 7'355'608;
-constexpr int kRuns = 1200;
-constexpr int kLongestRun = 1600;
+constexpr int kRuns = 1400;
+constexpr int kLongestRun = 2400;
 // How many different tempers the runs draw from.
 constexpr std::uint64_t kTempers = 1'000'000;
 

@@ -119,42 +119,38 @@ bool Selecting(const std::string& state) {
     return state != "Idle" && state != "New line";
 }
 
-Place PressPlace(const MonkeyWorld& w, const std::string& state, Dice& dice) {
-    const DrawingState& d = w.program.drawing;
-    const std::array<int, 6> canvasEdgeFarNearMidBox =
-        state == "New line" ? std::array<int, 6>{80, 8, 4, 8, 0, 0}
-        : Selecting(state)  ? std::array<int, 6>{5, 3, 2, 25, 15, 50}
-                            : std::array<int, 6>{50, 10, 10, 10, 5, 15};
-    switch (Pick(dice, canvasEdgeFarNearMidBox)) {
-        case 0:
+enum class Spot { Canvas, Edge, Anywhere, NearPoint, NearMidpoint, InBox };
+
+// A place of a kind drawn with these weights, in the order of Spot.
+Place PlaceBy(const std::array<int, 6>& weights, const DrawingState& d, Dice& dice) {
+    switch (static_cast<Spot>(Pick(dice, weights))) {
+        case Spot::Canvas:
             return OnCanvas(dice);
-        case 1:
+        case Spot::Edge:
             return OnEdge(dice);
-        case 2:
+        case Spot::Anywhere:
             return Anywhere(dice);
-        case 3:
+        case Spot::NearPoint:
             return NearAnyPoint(d, false, dice);
-        case 4:
+        case Spot::NearMidpoint:
             return NearAnyPoint(d, true, dice);
-        default:
-            return InsideABox(d, dice);
+        case Spot::InBox:
+            break;
     }
+    return InsideABox(d, dice);
+}
+
+// New points spread over the canvas so that lines get boxes; selecting and editing presses go
+// where lines, points and midpoints are.
+Place PressPlace(const MonkeyWorld& w, const std::string& state, Dice& dice) {
+    const std::array<int, 6> weights = state == "New line" ? std::array{80, 8, 4, 8, 0, 0}
+                                       : Selecting(state)  ? std::array{5, 3, 2, 25, 15, 50}
+                                                           : std::array{50, 10, 10, 10, 5, 15};
+    return PlaceBy(weights, w.program.drawing, dice);
 }
 
 Place MovePlace(const MonkeyWorld& w, Dice& dice) {
-    const DrawingState& d = w.program.drawing;
-    switch (Pick(dice, std::array<int, 5>{50, 8, 7, 20, 15})) {
-        case 0:
-            return OnCanvas(dice);
-        case 1:
-            return OnEdge(dice);
-        case 2:
-            return Anywhere(dice);
-        case 3:
-            return NearAnyPoint(d, false, dice);
-        default:
-            return InsideABox(d, dice);
-    }
+    return PlaceBy({50, 8, 7, 20, 0, 15}, w.program.drawing, dice);
 }
 
 // Mostly where the pointer already is, as a release usually is.
@@ -275,16 +271,37 @@ Single Dice::Quarter(int lo, int hi) {
 Temper RandomTemper(Dice& dice) {
     switch (dice.Below(4)) {
         case 0:
-            return {40, 40, 40 + dice.Below(40), 1, 2, 5, 1};
+            return {.newLine = 40,
+                    .addPoint = 40,
+                    .finishLine = 40 + dice.Below(40),
+                    .cancelLine = 1,
+                    .select = 2,
+                    .edit = 5,
+                    .deleteLine = 1};
         case 1:
-            return {20, 60, 1, 0, 5, 10, 1};
+            return {.newLine = 20,
+                    .addPoint = 60,
+                    .finishLine = 1,
+                    .cancelLine = 0,
+                    .select = 5,
+                    .edit = 10,
+                    .deleteLine = 1};
         case 2:
-            return {10, 40, 5 + dice.Below(10), 1, 20, 20, 3};
+            return {.newLine = 10,
+                    .addPoint = 40,
+                    .finishLine = 5 + dice.Below(10),
+                    .cancelLine = 1,
+                    .select = 20,
+                    .edit = 20,
+                    .deleteLine = 3};
         default:
-            return {5 + dice.Below(40), 40,
-                    1 + dice.Below(40), 1,
-                    2 + dice.Below(20), 5 + dice.Below(20),
-                    1 + dice.Below(6)};
+            return {.newLine = 5 + dice.Below(40),
+                    .addPoint = 40,
+                    .finishLine = 1 + dice.Below(40),
+                    .cancelLine = 1,
+                    .select = 2 + dice.Below(20),
+                    .edit = 5 + dice.Below(20),
+                    .deleteLine = 1 + dice.Below(6)};
     }
 }
 

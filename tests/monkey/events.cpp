@@ -25,19 +25,9 @@ std::string Number(Single value) {
 }
 
 const char* NameOf(Action button) {
-    switch (button) {
-        case Action::Button1:
-            return "Action::Button1";
-        case Action::Button2:
-            return "Action::Button2";
-        case Action::Button3:
-            return "Action::Button3";
-        case Action::Button4:
-            return "Action::Button4";
-        case Action::Cancel:
-            break;
-    }
-    return "Action::Cancel";
+    constexpr const char* kNames[] = {"Action::Button1", "Action::Button2", "Action::Button3",
+                                      "Action::Button4", "Action::Cancel"};
+    return kNames[static_cast<int>(button)];
 }
 
 void ClickOn(Program& p, Action button) {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "monkey/event_source.h"
 #include "monkey/replay.h"
@@ -148,7 +149,7 @@ TEST(Monkey, EveryEventKeepsTheProgramWhole) {
     if (result.is<rc::detail::SuccessResult>()) {
         std::cout << message.str() << '\n';
     } else {
-        FAIL() << message.str();
+        FAIL() << "seed " << params.seed << ": " << message.str();
     }
 }
 

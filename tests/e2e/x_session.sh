@@ -66,7 +66,8 @@ e2e_start_x() {
     command -v xdotool >/dev/null || e2e_fail "xdotool is not installed"
     WORK=$(mktemp -d "${TMPDIR:-/tmp}/qelt-e2e.XXXXXX")
     trap e2e_cleanup EXIT
-    Xvfb -displayfd 3 -screen 0 2560x1440x24 -nolisten tcp 3>"$WORK/display" \
+    # No reset when the last client goes: the next one would find no server for a moment.
+    Xvfb -displayfd 3 -screen 0 2560x1440x24 -nolisten tcp -noreset 3>"$WORK/display" \
         >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     e2e_wait_for "the X server" test -s "$WORK/display"

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "shell/mouse_buttons.h"
+#include "shell/pixel_raster.h"
 
 namespace qelt::shell {
 
@@ -11,16 +12,13 @@ namespace {
 
 constexpr int kBorder = 2;
 
-QColor ToQColor(Long colour) {
-    return {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF};
+QRgb ToRgb(Long colour) {
+    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-QPen Pen(Integer width, Long colour) {
-    QPen pen(ToQColor(colour));
-    pen.setWidth(std::max<int>(width, 1));
-    pen.setCapStyle(Qt::SquareCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    return pen;
+// Canvas coordinates are whole pixels.
+QPoint Pixel(Single x, Single y) {
+    return {qRound(x), qRound(y)};
 }
 
 }  // namespace
@@ -42,30 +40,30 @@ CanvasWidget::CanvasWidget(QWidget* parent, const QRect& outer)
 
 void CanvasWidget::ClearRaster() {
     image_.fill(Qt::white);
-    update();
+    Changed();
 }
 
 void CanvasWidget::PlotDot(Single x, Single y, Integer width, Long colour) {
-    QPainter painter(&image_);
-    if (width <= 1) {
-        painter.setPen(ToQColor(colour));
-        painter.drawPoint(QPointF(x, y));
-    } else {
-        const double half = width / 2.0;
-        painter.fillRect(QRectF(x - half, y - half, width, width), ToQColor(colour));
-    }
-    update();
+    const QPoint at = Pixel(x, y);
+    FillBand(image_, at, at, width, ToRgb(colour));
+    Changed();
 }
 
 void CanvasWidget::DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width,
                             Long colour) {
-    QPainter painter(&image_);
-    painter.setPen(Pen(width, colour));
-    painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
-    update();
+    FillBand(image_, Pixel(x1, y1), Pixel(x2, y2), width, ToRgb(colour));
+    Changed();
+}
+
+void CanvasWidget::Changed() {
+    if (!paintPending_) {
+        paintPending_ = true;
+        update();
+    }
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
+    paintPending_ = false;
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), image_);

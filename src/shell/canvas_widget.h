@@ -10,10 +10,11 @@ namespace qelt::shell {
 
 // The drawing canvas: a sunken frame around a backing image that holds everything drawn, so
 // that an exposure never erases the drawing. Drawing is aliased: every pixel drawn has exactly
-// the colour asked for.
+// the colour asked for. Dots and lines are written straight into the image, since a repaint
+// makes some three hundred such calls.
 class CanvasWidget : public QFrame, public Canvas {
     Q_OBJECT
-public:
+  public:
     // Button (1 left, 2 right, 4 middle; for moves the sum held) and position in pixels.
     using MouseHandler = std::function<void(int button, float x, float y)>;
 
@@ -25,7 +26,7 @@ public:
 
     const QImage& image() const { return image_; }
 
-protected:
+  protected:
     void ClearRaster() override;
     void PlotDot(Single x, Single y, Integer width, Long colour) override;
     void DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width, Long colour) override;
@@ -35,10 +36,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void Dispatch(const MouseHandler& handler, int button, QMouseEvent* event);
+    // Asks for one paint of the widget however many calls draw before it comes.
+    void Changed();
 
     QImage image_;
+    bool paintPending_ = false;
 };
 
 }  // namespace qelt::shell

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+namespace qelt::shell {
+
+// The pen's band `width` pixels wide (at least 1) from `a` to `b`, squared off half the width
+// beyond both points, written straight into an RGB32 image: a pixel is set, to exactly
+// `colour`, when its centre lies in the band. A band of no length is the pen's square dot.
+// Parts off the image are left out.
+void FillBand(QImage& image, QPoint a, QPoint b, int width, QRgb colour);
+
+}  // namespace qelt::shell

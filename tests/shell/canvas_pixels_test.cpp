@@ -1,0 +1,199 @@
+#include <QApplication>
+#include <QtTest>
+#include <initializer_list>
+#include <utility>
+
+#include "interaction/mouse.h"
+#include "shell/application.h"
+
+using qelt::shell::Application;
+
+// The drawing as it reaches the pixels of the real canvas.
+class CanvasPixelsTest : public QObject {
+    Q_OBJECT
+
+  private:
+    static const QColor kBlack;
+    static const QColor kNearBlack;
+    static const QColor kLightGrey;
+    static const QColor kWhite;
+
+    static QPoint OnCanvas(int x, int y) { return {x + 2, y + 2}; }  // inside the 2-pixel border
+
+    static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    static void ClickCanvas(Application& app, int x, int y) {
+        QTest::mouseClick(app.mainWindow().CAD8pic, Qt::LeftButton, {}, OnCanvas(x, y));
+    }
+
+    // Draws a line with the buttons and the mouse, as a user would.
+    static void DrawLine(Application& app, std::initializer_list<std::pair<int, int>> points) {
+        qelt::shell::MainWindow& w = app.mainWindow();
+        Click(w.Button1_NewRenameLeft_8cbn);
+        for (auto [x, y] : points) {
+            ClickCanvas(app, x, y);
+        }
+        Click(w.Button3_EditDone_8cbn);
+    }
+
+    // Puts a line straight into the drawing; points off the canvas cannot be clicked.
+    static void AddLine(qelt::Program& p, std::initializer_list<std::pair<int, int>> points) {
+        qelt::DrawingState& d = p.drawing;
+        qelt::LineRec& line = d.Lines8pudt[++d.LineCount8pint];
+        line.InUse = true;
+        line.LineNo = d.LineCount8pint;
+        line.Code = "UN";
+        for (auto [x, y] : points) {
+            const auto slot = ++d.PointsUsed8pint;
+            d.Points8pudt[slot] = {static_cast<qelt::Integer>(x), static_cast<qelt::Integer>(y),
+                                   true};
+            line.PtIdx[++line.PtCount] = slot;
+        }
+    }
+
+    static const QImage& Image(Application& app) { return app.mainWindow().CAD8pic->image(); }
+
+    // Every pixel of the canvas is white or one of the colours asked for: nothing blended.
+    static bool OnlyColours(const QImage& image, std::initializer_list<QColor> colours) {
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c != kWhite && std::find(colours.begin(), colours.end(), c) == colours.end()) {
+                    qWarning() << "pixel" << x << y << c;
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+  private slots:
+    void aDrawnLineIsBlackAlongItsWholeLength() {
+        Application app;
+        app.Start();
+        DrawLine(app, {{100, 100}, {300, 100}, {500, 200}});
+        const QImage& image = Image(app);
+        for (int x = 100; x <= 300; ++x) {
+            QCOMPARE(image.pixelColor(x, 100), kBlack);
+            QCOMPARE(image.pixelColor(x, 99), kBlack);  // two pixels wide
+        }
+        for (int x = 110; x <= 290; ++x) {
+            QCOMPARE(image.pixelColor(x, 98), kWhite);
+            QCOMPARE(image.pixelColor(x, 101), kWhite);
+        }
+        for (int x = 300; x <= 500; x += 2) {
+            QCOMPARE(image.pixelColor(x, 100 + (x - 300) / 2), kBlack);
+        }
+        QVERIFY(OnlyColours(image, {kBlack}));
+    }
+
+    void aPointIsASquareWithACentreDot() {
+        Application app;
+        app.Start();
+        DrawLine(app, {{400, 200}});
+        const QImage& image = Image(app);
+        // A symbol unit of 7.85 pixels: half extent nearest(3.925) = 4.
+        for (auto [x, y] : {std::pair{396, 196},
+                            {404, 196},
+                            {404, 204},
+                            {396, 204},
+                            {400, 196},
+                            {404, 200},
+                            {400, 204},
+                            {396, 200},
+                            {400, 200}}) {
+            QCOMPARE(image.pixelColor(x, y), kBlack);
+        }
+        for (auto [x, y] : {std::pair{395, 196},
+                            {405, 204},
+                            {396, 195},
+                            {404, 205},
+                            {401, 201},
+                            {398, 200},
+                            {400, 202}}) {
+            QCOMPARE(image.pixelColor(x, y), kWhite);
+        }
+        QVERIFY(OnlyColours(image, {kBlack}));
+    }
+
+    void lineSearchShowsTheFoundLineNearBlackAndTheOthersGrey() {
+        Application app;
+        app.Start();
+        DrawLine(app, {{100, 100}, {300, 150}});
+        DrawLine(app, {{100, 300}, {300, 350}});
+        Click(app.mainWindow().Button2_SelectAssignUnassignYes_8cbn);
+        ClickCanvas(app, 200, 120);
+        QVERIFY(app.program().actions.LineSearchOn8pbol);
+        QCOMPARE(app.program().drawing.SelectedLine8pint, qelt::Integer{1});
+        const QImage& image = Image(app);
+        // The segments' start dots are in the foreground colour, black, and the squares
+        // cover the ends; in between, each line has its own colour.
+        for (int x = 108; x <= 292; x += 4) {
+            QCOMPARE(image.pixelColor(x, 100 + (x - 100) / 4), kNearBlack);
+            QCOMPARE(image.pixelColor(x, 300 + (x - 100) / 4), kLightGrey);
+        }
+        QCOMPARE(image.pixelColor(96, 96), kNearBlack);  // a corner of a square
+        QCOMPARE(image.pixelColor(304, 354), kLightGrey);
+        QVERIFY(OnlyColours(image, {kBlack, kNearBlack, kLightGrey}));
+    }
+
+    void aVertexOffTheCanvasIsBridgedByAStraightChord() {
+        Application app;
+        app.Start();
+        AddLine(app.program(), {{100, 100}, {900, 250}, {100, 300}});
+        qelt::RedrawAll(app.program());
+        const QImage& image = Image(app);
+        for (int y = 100; y <= 300; ++y) {
+            QCOMPARE(image.pixelColor(100, y), kBlack);
+        }
+        for (int x = 120; x <= 780; x += 20) {  // where the two left-out segments would run
+            QCOMPARE(image.pixelColor(x, 100 + (x - 100) * 150 / 800), kWhite);
+            QCOMPARE(image.pixelColor(x, 300 - (x - 100) * 50 / 800), kWhite);
+        }
+    }
+
+    void theZoomBoxIsOutlinedInNearBlackWhileDragging() {
+        Application app;
+        app.Start();
+        Click(app.mainWindow().zoomInBox_8cbn);
+        qelt::RedrawAll(app.program());
+        const QImage& image = Image(app);
+        // The start-up frame: 196..588 by 111..331.
+        for (int x = 196; x <= 588; ++x) {
+            QCOMPARE(image.pixelColor(x, 111), kNearBlack);
+            QCOMPARE(image.pixelColor(x, 331), kNearBlack);
+        }
+        for (int y = 111; y <= 331; ++y) {
+            QCOMPARE(image.pixelColor(196, y), kNearBlack);
+            QCOMPARE(image.pixelColor(588, y), kNearBlack);
+        }
+        QCOMPARE(image.pixelColor(392, 221), kWhite);
+    }
+
+    void theWidgetShowsTheDrawingInsideItsBorder() {
+        Application app;
+        app.Start();
+        DrawLine(app, {{100, 100}, {300, 100}});
+        const QImage shown = app.mainWindow().CAD8pic->grab().toImage();
+        QCOMPARE(shown.pixelColor(OnCanvas(200, 100)), kBlack);
+        QCOMPARE(shown.pixelColor(OnCanvas(200, 110)), kWhite);
+    }
+
+    void aRepaintStartsFromAWhiteCanvas() {
+        Application app;
+        app.Start();
+        DrawLine(app, {{100, 100}, {300, 100}});
+        QCOMPARE(Image(app).pixelColor(200, 100), kBlack);
+        app.program().drawing.LineCount8pint = 0;
+        qelt::RedrawAll(app.program());
+        QVERIFY(OnlyColours(Image(app), {}));
+    }
+};
+
+const QColor CanvasPixelsTest::kBlack(0, 0, 0);
+const QColor CanvasPixelsTest::kNearBlack(1, 1, 1);
+const QColor CanvasPixelsTest::kLightGrey(192, 192, 192);
+const QColor CanvasPixelsTest::kWhite(255, 255, 255);
+
+QTEST_MAIN(CanvasPixelsTest)
+#include "canvas_pixels_test.moc"

@@ -45,7 +45,11 @@ e2e_push 3
 # Move: a press just inside the box nearest (400,380) picks that point, a press at (380,280)
 # drops it there. Every press stays strictly inside line 2's box, or point editing would end.
 e2e_press 400 370
+# The carried point follows the pointer on the next move that comes more than 0.12 s after the
+# last redraw on a move.
+sleep 0.2
 e2e_move 390 300
+e2e_expect_canvas carried "270,300=$NEAR_BLACK" "275,340=$WHITE" "275,340!$NEAR_BLACK"
 e2e_press 380 280
 # Insert: a press on the midpoint of (150,300)-(380,280) puts a new point there and picks it; it
 # is dropped at (265,260).

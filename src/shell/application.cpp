@@ -1,5 +1,8 @@
 #include "shell/application.h"
 
+#include <QScreen>
+#include <algorithm>
+
 #include "interaction/actions.h"
 #include "interaction/mouse.h"
 #include "output/data_file.h"
@@ -39,15 +42,22 @@ Application::Application()
 }
 
 // Without a window manager every window would open in the screen's corner, one over another.
-// The main window sits where its design puts it, the list window to its left, the map window
-// to its right and the cross-section window below, so that no window hides another's controls.
+// The main window sits where its design puts it, the list window to its left and the map window
+// to its right. The cross-section window takes the screen's bottom-right corner, with room for a
+// title bar, so that its "Write && End" button stays in sight beside the main window on a screen
+// as small as 1920 x 1080.
 void Application::Place() {
     constexpr int kGap = 10;
+    constexpr int kTitleBar = 40;
     main_.move(Px(6960), Px(1725));
     const QRect main = main_.geometry();
     CADlistof8frm_->move(0, main.top());
     CADmap8frm_->move(main.right() + 1 + kGap, main.top());
-    XSpick8frm_->move(0, main.bottom() + 1 + kGap);
+    XSpick8frm_->adjustSize();
+    const QRect screen = main_.screen()->availableGeometry();
+    const QPoint corner = screen.bottomRight() - QPoint(kGap, kGap + kTitleBar);
+    const QPoint topLeft = corner - QPoint(XSpick8frm_->width() - 1, XSpick8frm_->height() - 1);
+    XSpick8frm_->move(std::max(topLeft.x(), 0), std::max(topLeft.y(), 0));
 }
 
 void Application::Start() {

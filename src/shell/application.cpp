@@ -1,7 +1,6 @@
 #include "shell/application.h"
 
 #include <QScreen>
-#include <algorithm>
 
 #include "interaction/actions.h"
 #include "interaction/mouse.h"
@@ -42,10 +41,11 @@ Application::Application()
 }
 
 // Without a window manager every window would open in the screen's corner, one over another.
-// The main window sits where its design puts it, the list window to its left and the map window
-// to its right. The cross-section window takes the screen's bottom-right corner, with room for a
-// title bar, so that its "Write && End" button stays in sight beside the main window on a screen
-// as small as 1920 x 1080.
+// The main window sits where its design puts it, the list window to its left, the map window to
+// its right and the cross-section window below it. Where the screen holds the main window but has
+// no room below it (1920 x 1080), the cross-section window takes the screen's bottom-right corner
+// instead, with room for a title bar: partly under the main window, with its "Write && End"
+// button in sight to the right of it.
 void Application::Place() {
     constexpr int kGap = 10;
     constexpr int kTitleBar = 40;
@@ -54,10 +54,12 @@ void Application::Place() {
     CADlistof8frm_->move(0, main.top());
     CADmap8frm_->move(main.right() + 1 + kGap, main.top());
     XSpick8frm_->adjustSize();
+    QRect cross(QPoint(0, main.bottom() + 1 + kGap), XSpick8frm_->size());
     const QRect screen = main_.screen()->availableGeometry();
-    const QPoint corner = screen.bottomRight() - QPoint(kGap, kGap + kTitleBar);
-    const QPoint topLeft = corner - QPoint(XSpick8frm_->width() - 1, XSpick8frm_->height() - 1);
-    XSpick8frm_->move(std::max(topLeft.x(), 0), std::max(topLeft.y(), 0));
+    if (screen.contains(main) && !screen.contains(cross)) {
+        cross.moveBottomRight(screen.bottomRight() - QPoint(kGap, kGap + kTitleBar));
+    }
+    XSpick8frm_->move(cross.topLeft());
 }
 
 void Application::Start() {

@@ -2,9 +2,9 @@
 # Shared by the end-to-end tests (sourced): a private X server, the program on it in a fresh
 # working directory, and real pointer input through the X test extension.
 #
-# QELT_E2E_KEEP=1 keeps the screenshots and logs of a passing run too.
 # The caller passes the program and the probe (tests/e2e/e2e_probe.cpp) as $1 and $2. Every wait
-# polls with a generous deadline, so a slow machine makes a test slower, never red.
+# polls with a generous deadline, so a slow machine makes a test slower, never red. A failing run
+# keeps its screenshots and logs; QELT_E2E_KEEP=1 keeps those of a passing run too.
 set -euo pipefail
 
 E2E_DIR=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
@@ -15,7 +15,7 @@ readonly WAIT_SECONDS=30
 
 # The main window's controls, as (x, y) of their centres in window pixels.
 declare -A BUTTON=(
-    [1]="68 109" [2]="201 109" [3]="351 109" [4]="489 109" [Cancel]="576 110" [END]="890 150"
+    [1]="68 109" [2]="201 109" [3]="351 109" [END]="890 150"
 )
 # Canvas pixel (x, y) is window pixel (x, y) + CANVAS, inside the canvas's 2-pixel frame.
 readonly CANVAS_X=56 CANVAS_Y=128

@@ -10,8 +10,7 @@ source "$(dirname "$0")/x_session.sh"
 readonly BLACK=0,0,0 NEAR_BLACK=1,1,1 LIGHT_GREY=192,192,192 WHITE=255,255,255
 
 e2e_start_x
-# Where "Write && End" lies inside the cross-section window, as the program lays it out here.
-read -r WRITE_X WRITE_Y WRITE_W WRITE_H < <("$PROBE" locate XSpick8frm End8cbn)
+e2e_locate_write_and_end
 e2e_start_program
 
 e2e_expect_canvas start "200,150=$WHITE" "200,150!$BLACK"
@@ -70,8 +69,7 @@ E2E_NUDGE=1 e2e_expect_canvas idle \
     "200,150=$BLACK" "400,160=$BLACK" "207,280=$BLACK" "432,255=$BLACK" \
     "200,150!$LIGHT_GREY" "207,280!$NEAR_BLACK" "275,340=$WHITE"
 
-read -r XS_X XS_Y < <(e2e_window_origin "Qelt --- Cross section")
-e2e_click_at $((XS_X + WRITE_X + WRITE_W / 2)) $((XS_Y + WRITE_Y + WRITE_H / 2))
+e2e_write_and_end
 e2e_expect_exit 0
 
 point() { printf 'InLine               Point >                        %s  %s  UN\r\n' "$1" "$2"; }

@@ -99,16 +99,29 @@ e2e_window_origin() {
     echo "$X $Y"
 }
 
-# Starts the program in an empty working directory and waits for the main window and the
-# cross-section window to be on the screen.
-e2e_start_program() {
-    RUN_DIR="$WORK/run"
-    mkdir "$RUN_DIR"
-    (cd "$RUN_DIR" && exec "$PROGRAM") >"$WORK/program.log" 2>&1 &
+# Where "Write && End" lies inside the cross-section window as the program lays it out on this
+# server; asked before the program under test starts, since the probe starts one of its own.
+e2e_locate_write_and_end() {
+    read -r WRITE_X WRITE_Y WRITE_W WRITE_H < <("$PROBE" locate XSpick8frm End8cbn)
+}
+
+# Runs the command in directory $1 as the program under test and waits for the main window and
+# the cross-section window to be on the screen.
+e2e_launch_in() {
+    local dir=$1
+    shift
+    (cd "$dir" && exec "$@") >"$WORK/program.log" 2>&1 &
     PROGRAM_PID=$!
     e2e_wait_for "the main window" e2e_program_shows "Qelt graphics"
     e2e_wait_for "the cross-section window" e2e_program_shows "Qelt --- Cross section"
     read -r MAIN_X MAIN_Y < <(e2e_window_origin "Qelt graphics")
+}
+
+# Starts the program in the empty working directory RUN_DIR.
+e2e_start_program() {
+    RUN_DIR="$WORK/run"
+    mkdir "$RUN_DIR"
+    e2e_launch_in "$RUN_DIR" "$PROGRAM"
 }
 
 # A real click (press and release) at screen pixel (x, y); button 1 left, 3 right.
@@ -120,6 +133,12 @@ e2e_push() {
     local x y
     read -r x y <<<"${BUTTON[$1]}"
     e2e_click_at $((MAIN_X + x)) $((MAIN_Y + y))
+}
+
+e2e_write_and_end() {
+    local x y
+    read -r x y < <(e2e_window_origin "Qelt --- Cross section")
+    e2e_click_at $((x + WRITE_X + WRITE_W / 2)) $((y + WRITE_Y + WRITE_H / 2))
 }
 
 # Presses (and releases) at canvas pixel (x, y); $3 is "right" for the right button.

@@ -34,6 +34,14 @@ QLabel* Label(QWidget* parent, const char* name, const QString& caption, QRect t
     return Place<QLabel>(parent, name, caption, twips);
 }
 
+QLabel* AxisLabel(QWidget* parent, const char* name, const QString& caption, QRect twips,
+                  Qt::Alignment alignment) {
+    QLabel* label = Label(parent, name, caption, twips);
+    label->setWordWrap(true);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
 void SetFont(QWidget* widget, int pixelSize, bool bold) {
     QFont font = widget->font();
     font.setPixelSize(pixelSize);
@@ -106,7 +114,7 @@ MainWindow::MainWindow() {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kBackground);
     setPalette(palette);
-    SetFont(this, 11, false);
+    SetFont(this, 10, false);
     setMouseTracking(true);
 
     End8cbn = Button(this, "End8cbn", "END", {12645, 1890, 1425, 735});
@@ -128,10 +136,13 @@ MainWindow::MainWindow() {
     ConcludingInfoToUser8lbl = Label(this, "ConcludingInfoToUser8lbl",
                                      "Concluding info  for user...", {3675, 1050, 7710, 240});
     Label21 = Label(this, "Label21", "Label21", {13140, 4590, 1005, 240});
-    CADtop8lbl = Label(this, "CADtop8lbl", "top", {210, 1890, 555, 330});
-    CADbotton8lbl = Label(this, "CADbotton8lbl", "bottom", {-30, 8370, 780, 330});
-    CADleft8lbl = Label(this, "CADleft8lbl", "left", {870, 8595, 465, 330});
-    CADright8lbl = Label(this, "CADright8lbl", "right", {11970, 8595, 735, 330});
+    // The axis labels are given room for a number such as "6420.553 ft": beside the canvas
+    // they wrap onto two lines, below it they widen along the canvas's edge.
+    CADtop8lbl = AxisLabel(this, "CADtop8lbl", "top", {0, 1890, 810, 450}, Qt::AlignRight);
+    CADbotton8lbl = AxisLabel(this, "CADbotton8lbl", "bottom", {0, 8130, 810, 450}, Qt::AlignRight);
+    CADleft8lbl = AxisLabel(this, "CADleft8lbl", "left", {870, 8595, 1800, 330}, Qt::AlignLeft);
+    CADright8lbl =
+        AxisLabel(this, "CADright8lbl", "right", {11205, 8595, 1500, 330}, Qt::AlignRight);
     AddInertControls();
 }
 

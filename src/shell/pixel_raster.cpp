@@ -48,8 +48,8 @@ Rows RowsBetween(const Edges& e, QPoint a) {
     if (e.k != 0) {
         return {};
     }
-    const double near = a.y() - kBias + e.lo / e.rowFactor;
-    const double far = a.y() - kBias + e.hi / e.rowFactor;
+    const double near = a.y() - kBias + e.lo * e.rowFactor;
+    const double far = a.y() - kBias + e.hi * e.rowFactor;
     return e.rowFactor > 0 ? Rows{Ceil(near), Ceil(far) - 1} : Rows{Floor(far) + 1, Floor(near)};
 }
 
@@ -60,10 +60,11 @@ class Columns {
         if (e.k == 0) {
             return;  // edges along the rows leave every column of their rows
         }
-        const double step = -e.rowFactor / e.k;
+        const double perColumn = 1 / e.k;
+        const double step = -e.rowFactor * perColumn;
         const double at = a.x() - kBias + step * (row + kBias - a.y());
-        const double from = at + e.lo / e.k;
-        const double to = at + e.hi / e.k;
+        const double from = at + e.lo * perColumn;
+        const double to = at + e.hi * perColumn;
         // k > 0: ceil(from) <= i <= ceil(to) - 1;  k < 0: floor(to) + 1 <= i <= floor(from).
         first_ = e.k > 0 ? ToFixed(from) + kOne - 1 : ToFixed(to) + kOne;
         last_ = e.k > 0 ? ToFixed(to) - 1 : ToFixed(from);

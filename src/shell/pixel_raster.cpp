@@ -90,7 +90,7 @@ void FillSpan(QRgb* line, int first, int last, QRgb colour) {
     }
 }
 
-// The band of no length, the pen's square dot, without the slabs' divisions.
+// The band of no length, the pen's square dot, found without any division.
 void FillDot(QImage& image, QPoint at, double half, QRgb colour) {
     const int first = std::max(0, Ceil(at.x() - half - kBias));
     const int last = std::min(image.width() - 1, Ceil(at.x() + half - kBias) - 1);

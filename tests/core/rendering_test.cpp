@@ -280,7 +280,6 @@ TEST_P(ZoomBoxPlace, OutsideTheControl) {
 INSTANTIATE_TEST_SUITE_P(Edges, ZoomBoxPlace,
                          ::testing::Values(OutsideCase{"Inside", 196, 110, false},
                                            OutsideCase{"LeftAtZero", 392, 110, false},
-                                           OutsideCase{"RightAtOuterWidth", 392, 110, false},
                                            OutsideCase{"LeftBelowZero", 393, 110, true},
                                            OutsideCase{"TopAtZero", 196, 221, false},
                                            OutsideCase{"TopBelowZero", 196, 222, true}),

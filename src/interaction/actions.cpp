@@ -140,6 +140,11 @@ void Button2Pressed(Program& p) {
 
 void Button3Pressed(Program& p) {
     ActionFlags& f = p.actions;
+    // While a point is carried Button 3 does nothing: starting point editing again would leave
+    // the carried position to be dropped onto whatever point a later press moves into it.
+    if (f.MovingPoint8pbol) {
+        return;
+    }
     if (f.AddingLine8pbol) {
         FinishNewLine(p);
     }

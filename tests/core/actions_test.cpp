@@ -246,23 +246,23 @@ TEST(ActionStates, DonePointEditingWhileCarryingDoesNothingThenEnds) {
     EXPECT_EQ(w.Prompt.Caption(), "Done with Pointing Editing");
 }
 
-TEST(ActionStates, EditALinePointAgainWhileCarryingThenDoneStopsTheCarry) {
+TEST(ActionStates, EditALinePointWhileCarryingDoesNothing) {
     FakeWorld w;
     Program& p = w.Started();
-    DrawLine(p, {{10, 10}, {100, 90}});
+    DrawLine(p, {{10, 10}, {100, 90}, {200, 20}});
     Button2Pressed(p);
     Click(p, 1, 50, 50);
     Button2Pressed(p);
     Button3Pressed(p);
-    Click(p, 1, 20, 20);  // carrying vertex 1
-    Button2Pressed(p);
-    Button3Pressed(p);  // "Edit a line point" again
-    Button3Pressed(p);  // "Done point editing"
-    EXPECT_FALSE(p.actions.MovingPoint8pbol);
-    w.clock.now = 5;
-    CAD8pic_mousemove(p, 0, 0, 300, 300);
-    EXPECT_EQ(LinePoints(p.drawing, 1), (Points{{10, 10}, {100, 90}}))
-        << "no point follows the pointer once editing is over";
+    Click(p, 1, 95, 85);  // carrying vertex 2
+    Button2Pressed(p);    // the pick found the line: "Line chosen"
+    const Screen chosen = Shown(w);
+    Button3Pressed(p);  // "Edit a line point"
+    EXPECT_EQ(Shown(w), chosen);
+    EXPECT_TRUE(p.actions.MovingPoint8pbol);
+    EXPECT_FALSE(p.actions.EditingPoints8pbol);
+    Click(p, 2, 150, 40);  // drops the point; deletes nothing
+    EXPECT_EQ(LinePoints(p.drawing, 1), (Points{{10, 10}, {150, 40}, {200, 20}}));
 }
 
 }  // namespace

@@ -229,9 +229,7 @@ std::array<int, 5> ButtonWeights(const MonkeyWorld& w, const std::string& state,
     } else if (state == "Carrying") {
         weights = {1, 2, 2, 1, 1};
     } else if (state == "Line chosen, point carried") {
-        // "Edit a line point" here starts point editing with the point still carried, a known
-        // fault (MonkeyReplay.DISABLED_EditALinePointWhileCarrying); stepped around until mended.
-        weights = {1, 1, 0, 2, 2};
+        weights = {1, 1, 2, 2, 2};
     }
     constexpr Action kActions[] = {Action::Button1, Action::Button2, Action::Button3,
                                    Action::Button4, Action::Cancel};

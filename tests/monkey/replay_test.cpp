@@ -127,7 +127,7 @@ TEST(MonkeyReplay, FullPoolRefilledAfterDeletingALine) {
 // editing starts again, or the click should do nothing while a point is carried. The monkey
 // steps around the click (event_source.cpp) until this is mended; then enable this test and
 // remove that.
-TEST(MonkeyReplay, DISABLED_EditALinePointWhileCarrying) {
+TEST(MonkeyReplay, EditALinePointWhileCarryingDoesNothing) {
     const Events events{
         ButtonClick{Action::Button1}, Press{1, 100, 100},           Release{1, 100, 100},
         Press{1, 200, 300},           Release{1, 200, 300},         Press{1, 300, 120},

@@ -10,8 +10,8 @@ void BuildDisplayList(Program& p);
 void PaintCanvas(Program& p);
 void AddLineSegments(Program& p, Integer line, Long colour, Integer width);
 void AddSymbol(Program& p, Single x, Single y, const std::string& kind, Long colour, Single size);
-void DrawSymbol(Program& p, const std::string& kind, Integer x, Integer y, Long colour,
-                Single size, Integer& width);
+void DrawSymbol(Program& p, const std::string& kind, Integer x, Integer y, Long colour, Single size,
+                Integer& width);
 void DrawSquareSymbol(Program& p, Integer x, Integer y, Single size, Integer width, Long colour);
 
 // The zoom box shown while the zoom step waits for its completing press.

@@ -11,25 +11,25 @@
 namespace qelt::shell {
 
 class QtClock : public Clock {
-public:
+  public:
     Single Timer() override;
 };
 
 // Writes through a temporary file in the same directory that replaces the old file only once
 // every byte has reached the disk.
 class QtFileOutput : public FileOutput {
-public:
+  public:
     std::optional<std::string> Replace(const std::string& name, const std::string& bytes) override;
 };
 
 class QtSession : public Session {
-public:
+  public:
     explicit QtSession(std::map<Form, QWidget*> windows) : windows_(std::move(windows)) {}
     void Show(Form form) override;
     void Alert(const std::string& text) override;
     void End() override;
 
-private:
+  private:
     std::map<Form, QWidget*> windows_;
 };
 

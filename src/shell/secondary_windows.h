@@ -8,10 +8,10 @@ namespace qelt::shell {
 // A window that stays open until the program ends: its close box does nothing.
 class SecondaryWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     using QWidget::QWidget;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 };
 

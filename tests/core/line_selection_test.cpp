@@ -60,13 +60,13 @@ TEST(LineSelection, AMissSetsNoLineAndKeepsTheCounter) {
 }
 
 TEST(LineSelection, EdgesOfTheBoxAndStraightLinesAreNeverHit) {
-    Selecting s({{{10, 10}, {50, 30}}, {{100, 10}, {100, 80}}, {{120, 40}, {200, 40}},
-                 {{300, 300}}, {}});
+    Selecting s(
+        {{{10, 10}, {50, 30}}, {{100, 10}, {100, 80}}, {{120, 40}, {200, 40}}, {{300, 300}}, {}});
     struct Press {
         Single x, y;
     };
-    for (Press press : {Press{10, 20}, Press{50, 20}, Press{30, 10}, Press{30, 30},
-                        Press{100, 40}, Press{150, 40}, Press{300, 300}}) {
+    for (Press press : {Press{10, 20}, Press{50, 20}, Press{30, 10}, Press{30, 30}, Press{100, 40},
+                        Press{150, 40}, Press{300, 300}}) {
         EXPECT_EQ(s.PressAt(press.x, press.y), NoLine) << press.x << "," << press.y;
     }
     EXPECT_EQ(s.PressAt(11, 29), 1);

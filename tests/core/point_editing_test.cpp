@@ -52,8 +52,8 @@ TEST(PointEditing, EqualDistancesGoToTheEarlierCandidate) {
         bool midpoint;
     };
     const Case cases[] = {
-        {{{0, 0}, {1, 0}, {1, 5}}, 1, 0, 1, true},     // (0.5,0) rounds to a distance of 0
-        {{{0, 0}, {10, 0}, {10, 10}}, 0, 0, 1, false}, // on vertex 1
+        {{{0, 0}, {1, 0}, {1, 5}}, 1, 0, 1, true},      // (0.5,0) rounds to a distance of 0
+        {{{0, 0}, {10, 0}, {10, 10}}, 0, 0, 1, false},  // on vertex 1
         {{{0, 0}, {10, 0}, {10, 10}}, 10, 1, 2, false},
         {{{0, 0}, {10, 0}, {10, 10}}, 10, 6, 2, true},
         {{{0, 0}, {10, 0}, {10, 10}}, 11, 11, 3, false},
@@ -87,7 +87,7 @@ TEST(PointEditing, RightPressDeletesTheNearestVertexOrTheSegmentsFirstPoint) {
         Points left;
     };
     const Case cases[] = {
-        {98, 2, {{0, 0}, {100, 100}}},  // vertex 2
+        {98, 2, {{0, 0}, {100, 100}}},    // vertex 2
         {48, 2, {{100, 0}, {100, 100}}},  // midpoint of 1-2: its first point goes
         {99, 97, {{0, 0}, {100, 0}}},     // the last point
     };

@@ -90,14 +90,18 @@ void FillSpan(QRgb* line, int first, int last, QRgb colour) {
     }
 }
 
-// The band of no length, the pen's square dot, found without any division.
-void FillDot(QImage& image, QPoint at, double half, QRgb colour) {
-    const int first = std::max(0, Ceil(at.x() - half - kBias));
-    const int last = std::min(image.width() - 1, Ceil(at.x() + half - kBias) - 1);
-    const int top = std::max(0, Ceil(at.y() - half - kBias));
-    const int bottom = std::min(image.height() - 1, Ceil(at.y() + half - kBias) - 1);
+// A band along a row or a column, the pen's square dot among them, is a rectangle: it is found
+// without any division, and most marks of a repaint (the sides of every square) are such bands.
+void FillRectangle(QImage& image, QPoint a, QPoint b, double half, QRgb colour) {
+    const int first = std::max(0, Ceil(std::min(a.x(), b.x()) - half - kBias));
+    const int last = std::min(image.width() - 1, Ceil(std::max(a.x(), b.x()) + half - kBias) - 1);
+    const int top = std::max(0, Ceil(std::min(a.y(), b.y()) - half - kBias));
+    const int bottom =
+        std::min(image.height() - 1, Ceil(std::max(a.y(), b.y()) + half - kBias) - 1);
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
+    const auto stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     for (int row = top; row <= bottom; ++row) {
-        FillSpan(reinterpret_cast<QRgb*>(image.scanLine(row)), first, last, colour);
+        FillSpan(pixels + row * stride, first, last, colour);
     }
 }
 
@@ -105,8 +109,8 @@ void FillDot(QImage& image, QPoint at, double half, QRgb colour) {
 
 void FillBand(QImage& image, QPoint a, QPoint b, int width, QRgb colour) {
     const double half = std::max(width, 1) / 2.0;
-    if (a == b) {
-        FillDot(image, a, half, colour);
+    if (a.x() == b.x() || a.y() == b.y()) {
+        FillRectangle(image, a, b, half, colour);
         return;
     }
     const double dx = b.x() - a.x();

@@ -172,10 +172,7 @@ TEST(ActionStates, CancelAndDeleteLeavePointEditingForGood) {
         FakeWorld w;
         Program& p = w.Started();
         DrawLine(p, {{10, 10}, {100, 90}, {200, 20}});
-        Button2Pressed(p);
-        Click(p, 1, 50, 50);
-        Button2Pressed(p);
-        Button3Pressed(p);
+        EditLineAt(p, 50, 50);
         Click(p, 1, 95, 85);  // picks vertex 2 up
         ASSERT_TRUE(p.actions.MovingPoint8pbol);
         if (viaDelete) {
@@ -233,10 +230,7 @@ TEST(ActionStates, DonePointEditingWhileCarryingDoesNothingThenEnds) {
     FakeWorld w;
     Program& p = w.Started();
     DrawLine(p, {{10, 10}, {100, 90}});
-    Button2Pressed(p);
-    Click(p, 1, 50, 50);
-    Button2Pressed(p);
-    Button3Pressed(p);
+    EditLineAt(p, 50, 50);
     Click(p, 1, 20, 20);
     const Screen carrying = Shown(w);
     Button3Pressed(p);
@@ -250,10 +244,7 @@ TEST(ActionStates, EditALinePointWhileCarryingDoesNothing) {
     FakeWorld w;
     Program& p = w.Started();
     DrawLine(p, {{10, 10}, {100, 90}, {200, 20}});
-    Button2Pressed(p);
-    Click(p, 1, 50, 50);
-    Button2Pressed(p);
-    Button3Pressed(p);
+    EditLineAt(p, 50, 50);
     Click(p, 1, 95, 85);  // carrying vertex 2
     Button2Pressed(p);    // the pick found the line: "Line chosen"
     const Screen chosen = Shown(w);

@@ -115,10 +115,7 @@ TEST(Mouse, ACarriedPointNeverTakesTheWindowsCoordinates) {
     FakeWorld w;
     Program& p = w.Started();
     DrawLine(p, {{10, 10}, {100, 90}});
-    Button2Pressed(p);
-    Click(p, 1, 50, 50);
-    Button2Pressed(p);
-    Button3Pressed(p);
+    EditLineAt(p, 50, 50);
     Click(p, 1, 15, 15);
     ASSERT_TRUE(p.actions.MovingPoint8pbol);
     w.clock.now = 1;

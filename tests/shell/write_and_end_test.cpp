@@ -9,34 +9,13 @@
 #include <memory>
 
 #include "shell/application.h"
+#include "support/example_file.h"
 
 namespace {
 
 const QString kName = "Qelt-CAD-float.csv";
 
-// The file of one line from canvas (100, 200) to (150, 250).
-const QByteArray kOneLine =
-    "X,Y,Line,CADoCode\r\n"
-    "Qelt-CAD-v3\r\n"
-    " \r\n"
-    "Define CADline IndexData > <bySequence> \r\n"
-    "Define InLineData > Point \r\n"
-    "Define Point IndexData > <X> <Y> <type>\r\n"
-    "Define TopLevelData CAD_Qelt>             TopLevel\r\n"
-    "Define        GroupData CAD_Lines >         CADline\r\n"
-    "Define        CADline >                     CADline #=1\r\n"
-    "LoopingStart     CADline Loop >                 CADline=1   #=2\r\n"
-    "LoopingComment       InLineData comment >           X    Y    Type\r\n"
-    "InLine               Point >                        100  200  UN\r\n"
-    "InLine               Point >                        150  250  UN\r\n"
-    "LoopEnd              Endof >                        ________EndOf \r\n"
-    "LoopEnd          Endof >                        ___EndOf\r\n"
-    " \r\n"
-    "Define GroupData >       Group \r\n"
-    "Define LineData >        LineNum\r\n"
-    " \r\n"
-    "               >        End \r\n"
-    "DataFIle                                EndOfDataFile\r\n";
+const QByteArray kOneLine = kExampleFile;
 
 QByteArray Read(const QString& path) {
     QFile file(path);

@@ -55,6 +55,14 @@ inline void DrawLine(Program& p, const Points& points) {
     Button3Pressed(p);
 }
 
+// From idle: selects the line whose box holds (x, y) and starts editing its points.
+inline void EditLineAt(Program& p, Single x, Single y) {
+    Button2Pressed(p);
+    Click(p, 1, x, y);
+    Button2Pressed(p);
+    Button3Pressed(p);
+}
+
 // Everything the action buttons and the two text lines show.
 struct Screen {
     struct Button {

@@ -31,34 +31,16 @@ void CopyCanvas(Canvas& to, const Canvas& from) {
 
 }  // namespace
 
-MonkeyWorld::MonkeyWorld()
-    : program(Platform{canvas,
-                       MainControls{Button1, Button2, Button3, Button4, Cancel, Prompt, Concluding,
-                                    Label21, Top, Bottom, Left, Right},
-                       clock, output, session}) {
+MonkeyWorld::MonkeyWorld() : program(Platform{canvas, Bind(), clock, output, session}) {
     Form_Load(program);
 }
 
 MonkeyWorld::MonkeyWorld(const MonkeyWorld& other)
-    : Button1(other.Button1),
-      Button2(other.Button2),
-      Button3(other.Button3),
-      Button4(other.Button4),
-      Cancel(other.Cancel),
-      Prompt(other.Prompt),
-      Concluding(other.Concluding),
-      Label21(other.Label21),
-      Top(other.Top),
-      Bottom(other.Bottom),
-      Left(other.Left),
-      Right(other.Right),
+    : FakeMainControls(other),
       clock(other.clock),
       output(other.output),
       session(other.session),
-      program(Platform{canvas,
-                       MainControls{Button1, Button2, Button3, Button4, Cancel, Prompt, Concluding,
-                                    Label21, Top, Bottom, Left, Right},
-                       clock, output, session}) {
+      program(Platform{canvas, Bind(), clock, output, session}) {
     CopyCanvas(canvas, other.canvas);
     CopyProgramState(program, other.program);
 }

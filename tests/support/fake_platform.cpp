@@ -41,11 +41,7 @@ std::optional<std::string> FakeOutput::Replace(const std::string& name, const st
 }
 
 FakeWorld::FakeWorld(Single width, Single height)
-    : canvas(width, height),
-      program(Platform{canvas,
-                       MainControls{Button1, Button2, Button3, Button4, Cancel, Prompt, Concluding,
-                                    Label21, Top, Bottom, Left, Right},
-                       clock, output, session}) {}
+    : canvas(width, height), program(Platform{canvas, Bind(), clock, output, session}) {}
 
 Program& FakeWorld::Started() {
     Form_Load(program);

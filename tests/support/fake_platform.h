@@ -60,11 +60,8 @@ class FakeSession : public Session {
     void End() override { ended = true; }
 };
 
-// A complete program on fake platform parts, with the main window's design captions.
-struct FakeWorld {
-    FakeWorld(Single width = 785, Single height = 442);
-
-    RecordingCanvas canvas;
+// The main window's controls that the program writes, with their design captions.
+struct FakeMainControls {
     FakeControl Button1{"1) New_Rename_Left"};
     FakeControl Button2{"2) Select_Un/Assign_Yes"};
     FakeControl Button3{"3)    Edit_Done"};
@@ -77,6 +74,18 @@ struct FakeWorld {
     FakeControl Bottom{"bottom"};
     FakeControl Left{"left"};
     FakeControl Right{"right"};
+
+    MainControls Bind() {
+        return {Button1,    Button2, Button3, Button4, Cancel, Prompt,
+                Concluding, Label21, Top,     Bottom,  Left,   Right};
+    }
+};
+
+// A complete program on fake platform parts.
+struct FakeWorld : FakeMainControls {
+    FakeWorld(Single width = 785, Single height = 442);
+
+    RecordingCanvas canvas;
     FakeClock clock;
     FakeOutput output;
     FakeSession session;

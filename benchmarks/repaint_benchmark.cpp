@@ -4,6 +4,7 @@
 
 #include "interaction/actions.h"
 #include "interaction/mouse.h"
+#include "plotting/rendering.h"
 #include "shell/application.h"
 
 namespace {
@@ -44,12 +45,14 @@ struct App {
 // Made in main() after the QApplication and gone before it: the windows must not outlive it.
 App* theApp = nullptr;
 
-App& TheApp() { return *theApp; }
+App& TheApp() {
+    return *theApp;
+}
 
 void FullRepaint(benchmark::State& state) {
     qelt::Program& p = TheApp().app.program();
     for (auto _ : state) {
-        qelt::RedrawAll(p);
+        qelt::RedrawAll(p.plotView());
     }
     state.counters["segments"] = p.lists.SegCount8pint;
     state.counters["symbols"] = p.lists.SymbolCount8pint;

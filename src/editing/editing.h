@@ -1,28 +1,34 @@
+// The operations that change the drawing: line creation, line selection and point editing.
 #pragma once
 
-#include "program/program.h"
+#include "state/drawing.h"
 
 namespace qelt {
 
 // Line creation and point entry.
-void CreateLine(Program& p);
-void AddPointAtMouse(Program& p);
+// Appends an empty line and selects it; false, changing nothing, when the table is full.
+[[nodiscard]] bool CreateLine(DrawingState& d);
+enum class PointEntry { Added, LineFull, PoolFull };
+// Appends (x, y) as the next point of the last line.
+PointEntry AddPointAtMouse(DrawingState& d, Integer x, Integer y);
 // Hands out the lowest free pool slot, or the next never-used one; false when the pool is full.
 bool AllocPoint(DrawingState& d, Integer& slot);
 
 // Line hit-testing and selection.
-void FindNearestLine(Program& p);
-void MouseInLineBox(const Program& p, const Integer& line, bool& inside);
-void GetLinePoint(const DrawingState& d, const Integer& line, const Integer& position, Integer& x,
-                  Integer& y);
+// Selects the line whose box holds (x, y); repeated presses step through the candidates with
+// `clickCycle`, which the caller keeps between presses. Returns whether a line was found;
+// `SelectedLine8pint` is NoLine when none was.
+bool FindNearestLine(DrawingState& d, Integer x, Integer y, bool searchAllLines,
+                     Integer& clickCycle);
 
 // Point editing.
-void FindNearestPoint(Program& p, const Integer& line, const bool& pickMidpoints,
-                      bool& midpointPicked, Integer& foundLine, Integer& foundPoint);
-void MovePointToMouse(Program& p);
-void InsertPointAfterFound(Program& p);
-void DeleteFoundPoint(Program& p);
+// Stores the vertex (or, with `pickMidpoints`, the segment midpoint) nearest to (x, y) in
+// `FoundLine8pint` and `FoundPoint8pint`, searching `line` only unless it is NoLine. Returns
+// whether a midpoint was found.
+bool FindNearestPoint(DrawingState& d, Integer line, Integer x, Integer y, bool pickMidpoints);
+void MovePointToMouse(DrawingState& d, Integer x, Integer y);
+void InsertPointAfterFound(DrawingState& d, Integer x, Integer y);
+void DeleteFoundPoint(DrawingState& d);
 void DeleteSelectedLine(DrawingState& d);
-void FreePoint(DrawingState& d, const Integer& slot);
 
 }  // namespace qelt

@@ -1,18 +1,10 @@
-#include <string>
-
 #include "editing/editing.h"
-#include "interaction/actions.h"
 
 namespace qelt {
 
-void CreateLine(Program& p) {
-    DrawingState& d = p.drawing;
+bool CreateLine(DrawingState& d) {
     if (d.LineCount8pint >= MaxLines) {
-        ResetActionButtons(p);
-        // Written after the reset, which would otherwise replace it with the idle prompt.
-        p.platform.controls.UserMustSee8lbl.SetCaption(
-            "Too many general Lines --- Max allowable is " + std::to_string(MaxLines));
-        return;
+        return false;
     }
     const Integer k = ++d.LineCount8pint;
     LineRec& line = d.Lines8pudt[k];
@@ -21,30 +13,23 @@ void CreateLine(Program& p) {
     line.PtCount = 0;
     line.Code = "UN";
     d.SelectedLine8pint = k;
+    return true;
 }
 
-void AddPointAtMouse(Program& p) {
-    DrawingState& d = p.drawing;
+PointEntry AddPointAtMouse(DrawingState& d, Integer x, Integer y) {
     LineRec& line = d.Lines8pudt[d.LineCount8pint];
-    Control& prompt = p.platform.controls.UserMustSee8lbl;
     if (line.PtCount >= MaxLinePoints) {
-        // The limit is written with a blank for its sign, as numbers are.
-        prompt.SetCaption("too many Line points, maximum is  " + std::to_string(MaxLinePoints));
-        return;
+        return PointEntry::LineFull;
     }
     Integer slot = 0;
     if (!AllocPoint(d, slot)) {
-        prompt.SetCaption("Too many points in the drawing --- Max allowable is " +
-                          std::to_string(MaxPoints));
-        return;
+        return PointEntry::PoolFull;
     }
     const Integer n = ++line.PtCount;
     line.PtIdx[n] = slot;
-    PointRec& point = d.Points8pudt[slot];
-    point.X = p.mouse.MouseX8pint;
-    point.Y = p.mouse.MouseY8pint;
-    point.InUse = true;
+    d.Points8pudt[slot] = {x, y, true};
     d.SelectedPoint8pint = n;
+    return PointEntry::Added;
 }
 
 bool AllocPoint(DrawingState& d, Integer& slot) {

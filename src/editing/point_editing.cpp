@@ -20,60 +20,68 @@ bool IsPointOf(const DrawingState& d, Integer line, Integer position) {
            position <= d.Lines8pudt[line].PtCount;
 }
 
+// A slot that some other position still refers to stays in use.
+void FreePoint(DrawingState& d, Integer slot) {
+    int references = 0;
+    for (Integer k = 1; k <= d.LineCount8pint; ++k) {
+        const LineRec& line = d.Lines8pudt[k];
+        for (Integer j = 1; j <= line.PtCount; ++j) {
+            references += line.PtIdx[j] == slot ? 1 : 0;
+        }
+    }
+    if (references <= 1) {
+        d.Points8pudt[slot].InUse = false;
+    }
+}
+
 }  // namespace
 
 // Candidates in the order vertex 1, midpoint 1-2, vertex 2, ...; only a strictly smaller
 // distance replaces the best so far, so the earlier candidate wins a tie.
-void FindNearestPoint(Program& p, const Integer& line, const bool& pickMidpoints,
-                      bool& midpointPicked, Integer& foundLine, Integer& foundPoint) {
-    const DrawingState& d = p.drawing;
-    const Integer mx = p.mouse.MouseX8pint;
-    const Integer my = p.mouse.MouseY8pint;
-    foundPoint = NoLine;
-    midpointPicked = false;
+bool FindNearestPoint(DrawingState& d, Integer line, Integer x, Integer y, bool pickMidpoints) {
+    d.FoundPoint8pint = NoLine;
+    bool midpointPicked = false;
     Long best = 1'000'000'000;
     auto consider = [&](Long distance, Integer i, Integer j, bool midpoint) {
         if (distance < best) {
             best = distance;
-            foundLine = i;
-            foundPoint = j;
+            d.FoundLine8pint = i;
+            d.FoundPoint8pint = j;
             midpointPicked = midpoint;
         }
     };
-    const Integer lineCount = d.LineCount8pint;
-    for (Integer i = 1; i <= lineCount; ++i) {
+    for (Integer i = 1; i <= d.LineCount8pint; ++i) {
         if (line != NoLine && line != i) {
             continue;
         }
         const LineRec& rec = d.Lines8pudt[i];
         for (Integer j = 1; j <= rec.PtCount; ++j) {
             const PointRec& a = d.Points8pudt[rec.PtIdx[j]];
-            consider(SquaredDistance(CheckedSub(mx, a.X), CheckedSub(my, a.Y)), i, j, false);
+            consider(SquaredDistance(CheckedSub(x, a.X), CheckedSub(y, a.Y)), i, j, false);
             if (pickMidpoints && j < rec.PtCount) {
                 const PointRec& b = d.Points8pudt[rec.PtIdx[j + 1]];
-                const Long ex = NearestLong(mx - double{Midpoint(a.X, b.X)});
-                const Long ey = NearestLong(my - double{Midpoint(a.Y, b.Y)});
+                const Long ex = NearestLong(x - double{Midpoint(a.X, b.X)});
+                const Long ey = NearestLong(y - double{Midpoint(a.Y, b.Y)});
                 consider(SquaredDistance(ex, ey), i, j, true);
             }
         }
     }
+    return midpointPicked;
 }
 
-void MovePointToMouse(Program& p) {
-    DrawingState& d = p.drawing;
+void MovePointToMouse(DrawingState& d, Integer x, Integer y) {
     // The dropping press may have selected another line, one without this position.
     if (!IsPointOf(d, d.SelectedLine8pint, d.SelectedPoint8pint)) {
         return;
     }
-    const Integer slot = d.Lines8pudt[d.SelectedLine8pint].PtIdx[d.SelectedPoint8pint];
-    d.Points8pudt[slot].X = p.mouse.MouseX8pint;
-    d.Points8pudt[slot].Y = p.mouse.MouseY8pint;
+    PointRec& point = d.Points8pudt[d.Lines8pudt[d.SelectedLine8pint].PtIdx[d.SelectedPoint8pint]];
+    point.X = x;
+    point.Y = y;
 }
 
 // A full line or a full pool takes no new point; the press then goes on as a pick of the
 // segment's first point.
-void InsertPointAfterFound(Program& p) {
-    DrawingState& d = p.drawing;
+void InsertPointAfterFound(DrawingState& d, Integer x, Integer y) {
     const Integer foundPoint = d.FoundPoint8pint;
     if (!IsPointOf(d, d.FoundLine8pint, foundPoint)) {
         return;
@@ -88,13 +96,12 @@ void InsertPointAfterFound(Program& p) {
     }
     ++line.PtCount;
     line.PtIdx[foundPoint + 1] = slot;
-    d.Points8pudt[slot] = {p.mouse.MouseX8pint, p.mouse.MouseY8pint, true};
+    d.Points8pudt[slot] = {x, y, true};
     d.FoundPoint8pint = foundPoint + 1;
     d.SelectedPoint8pint = foundPoint + 1;
 }
 
-void DeleteFoundPoint(Program& p) {
-    DrawingState& d = p.drawing;
+void DeleteFoundPoint(DrawingState& d) {
     const Integer lineNo = d.FoundLine8pint;
     const Integer position = d.FoundPoint8pint;
     if (!IsPointOf(d, lineNo, position)) {
@@ -136,20 +143,6 @@ void DeleteSelectedLine(DrawingState& d) {
     d.LineCount8pint = count - 1;
     d.SelectedLine8pint = NoLine;
     d.SelectedPoint8pint = NoLine;
-}
-
-// A slot that some other position still refers to stays in use.
-void FreePoint(DrawingState& d, const Integer& slot) {
-    int references = 0;
-    for (Integer k = 1; k <= d.LineCount8pint; ++k) {
-        const LineRec& line = d.Lines8pudt[k];
-        for (Integer j = 1; j <= line.PtCount; ++j) {
-            references += line.PtIdx[j] == slot ? 1 : 0;
-        }
-    }
-    if (references <= 1) {
-        d.Points8pudt[slot].InUse = false;
-    }
 }
 
 }  // namespace qelt

@@ -1,7 +1,9 @@
 #include "interaction/actions.h"
 
+#include <string>
+
 #include "editing/editing.h"
-#include "interaction/mouse.h"
+#include "plotting/rendering.h"
 
 namespace qelt {
 
@@ -30,7 +32,7 @@ void SetButtons(Program& p, ButtonSetting b1, ButtonSetting b2, ButtonSetting b3
     Apply(c.Button_Cancel8cbn, cancel);
 }
 
-void Prompt(Program& p, const char* text) {
+void Prompt(Program& p, const std::string& text) {
     p.platform.controls.UserMustSee8lbl.SetCaption(text);
 }
 
@@ -42,6 +44,39 @@ constexpr ButtonSetting kOn{true};
 void StopPointEditing(Program& p) {
     p.actions.EditingPoints8pbol = false;
     p.actions.MovingPoint8pbol = false;
+}
+
+void StartNewLine(Program& p) {
+    p.actions.AddingLine8pbol = true;
+    Prompt(p,
+           "Generating a new Line - click to add line points --> "
+           "To finalize push 'Done adding Line`");
+    SetButtons(p, kOff, kOff, {true, "Done adding Line"}, kOff, kOn);
+}
+
+void ShowLineChoices(Program& p) {
+    p.actions.LineSelected8pbol = true;
+    Prompt(p, "Push `Edit a Point` button   OR  `Delete this Line` button");
+    SetButtons(p, kOff, kOff, {true, "Edit a line point"}, {true, "Delete this Line"}, kOn);
+}
+
+void FinishNewLine(Program& p) {
+    ResetActionButtons(p);
+    p.platform.controls.ConcludingInfoToUser8lbl.SetCaption(
+        "Action completed... Done with creating a new Line");
+}
+
+void FinishDeleteLine(Program& p) {
+    ResetActionButtons(p);
+    Prompt(p, "Done Deleting a Line");
+}
+
+void CancelNewLine(Program& p) {
+    DrawingState& d = p.drawing;
+    if (d.SelectedLine8pint != NoLine) {
+        d.SelectedLine8pint = d.LineCount8pint;  // the line being generated is the last one
+        DeleteSelectedLine(d);
+    }
 }
 
 }  // namespace
@@ -67,14 +102,6 @@ void ResetActionButtons(Program& p) {
     Prompt(p, "waiting for your next activity");
 }
 
-void StartNewLine(Program& p) {
-    p.actions.AddingLine8pbol = true;
-    Prompt(p,
-           "Generating a new Line - click to add line points --> "
-           "To finalize push 'Done adding Line`");
-    SetButtons(p, kOff, kOff, {true, "Done adding Line"}, kOff, kOn);
-}
-
 void StartSelectLine(Program& p) {
     p.actions.SelectingLine8pbol = true;
     p.actions.LineSearchOn8pbol = true;
@@ -83,12 +110,6 @@ void StartSelectLine(Program& p) {
            "Click repeatedly in line area to find Line --> "
            "to finalize push `Select This line` button");
     SetButtons(p, kOff, {false, "Select This Line"}, kOff, kOff, kOn);
-}
-
-void ShowLineChoices(Program& p) {
-    p.actions.LineSelected8pbol = true;
-    Prompt(p, "Push `Edit a Point` button   OR  `Delete this Line` button");
-    SetButtons(p, kOff, kOff, {true, "Edit a line point"}, {true, "Delete this Line"}, kOn);
 }
 
 void StartPointEditing(Program& p) {
@@ -101,30 +122,15 @@ void StartPointEditing(Program& p) {
     SetButtons(p, kOff, kOff, {true, "Done point editing"}, kOff, kOn);
 }
 
-void FinishNewLine(Program& p) {
-    ResetActionButtons(p);
-    p.platform.controls.ConcludingInfoToUser8lbl.SetCaption(
-        "Action completed... Done with creating a new Line");
-}
-
-void FinishDeleteLine(Program& p) {
-    ResetActionButtons(p);
-    Prompt(p, "Done Deleting a Line");
-}
-
-void CancelNewLine(Program& p) {
-    DrawingState& d = p.drawing;
-    if (d.SelectedLine8pint != NoLine) {
-        d.SelectedLine8pint = d.LineCount8pint;  // the line being generated is the last one
-        DeleteSelectedLine(d);
-    }
-}
-
 void Button1Pressed(Program& p) {
     if (p.actions.ReadyForAction8pbol) {
         p.actions.ReadyForAction8pbol = false;
         StartNewLine(p);
-        CreateLine(p);
+        if (!CreateLine(p.drawing)) {
+            ResetActionButtons(p);
+            // Written after the reset, which would otherwise replace it with the idle prompt.
+            Prompt(p, "Too many general Lines --- Max allowable is " + std::to_string(MaxLines));
+        }
     }
 }
 
@@ -162,7 +168,7 @@ void Button4Pressed(Program& p) {
     if (p.actions.LineSelected8pbol) {
         DeleteSelectedLine(p.drawing);
         StopPointEditing(p);
-        RedrawAll(p);
+        RedrawAll(p.plotView());
         FinishDeleteLine(p);
     }
 }
@@ -174,7 +180,7 @@ void CancelPressed(Program& p) {
     StopPointEditing(p);
     ResetActionButtons(p);
     // Repaint, so that a cancelled line does not stay on the canvas.
-    RedrawAll(p);
+    RedrawAll(p.plotView());
 }
 
 }  // namespace qelt

@@ -1,5 +1,7 @@
 #include "interaction/mouse.h"
 
+#include <string>
+
 #include "editing/editing.h"
 #include "interaction/actions.h"
 #include "plotting/frame.h"
@@ -19,9 +21,22 @@ void StorePosition(Program& p, Single x, Single y) {
     p.mouse.MouseY8pint = Nearest(y);
 }
 
+// Appends the press as the next point of the new line, or says why it cannot.
+void AddPoint(Program& p) {
+    const PointEntry entry = AddPointAtMouse(p.drawing, p.mouse.MouseX8pint, p.mouse.MouseY8pint);
+    Control& prompt = p.platform.controls.UserMustSee8lbl;
+    if (entry == PointEntry::LineFull) {
+        // The limit is written with a blank for its sign, as numbers are.
+        prompt.SetCaption("too many Line points, maximum is  " + std::to_string(MaxLinePoints));
+    } else if (entry == PointEntry::PoolFull) {
+        prompt.SetCaption("Too many points in the drawing --- Max allowable is " +
+                          std::to_string(MaxPoints));
+    }
+}
+
 // The line search of a press in select mode, and the buttons it leaves.
 void SelectStep(Program& p) {
-    FindNearestLine(p);
+    LineSearch(p);
     p.actions.LineSelected8pbol = false;
     const MainControls& c = p.platform.controls;
     if (p.actions.LineHit8pbol) {
@@ -46,8 +61,9 @@ bool PointEditingStep(Program& p, bool& pickedUp) {
     if (d.SelectedLine8pint == NoLine) {
         return false;
     }
-    FindNearestPoint(p, d.SelectedLine8pint, f.PickMidpoints8pbol, f.MidpointPicked8pbol,
-                     d.FoundLine8pint, d.FoundPoint8pint);
+    const Integer x = p.mouse.MouseX8pint;
+    const Integer y = p.mouse.MouseY8pint;
+    f.MidpointPicked8pbol = FindNearestPoint(d, d.SelectedLine8pint, x, y, f.PickMidpoints8pbol);
     const Integer button = p.mouse.MouseButton8pint;
     // A search that found nothing, or a middle press, edits nothing and leaves editing on.
     if (d.FoundPoint8pint == NoLine || (button != 1 && button != 2)) {
@@ -56,12 +72,12 @@ bool PointEditingStep(Program& p, bool& pickedUp) {
         d.SelectedLine8pint = d.FoundLine8pint;
         d.SelectedPoint8pint = d.FoundPoint8pint;
         if (f.PickMidpoints8pbol && f.MidpointPicked8pbol) {
-            InsertPointAfterFound(p);
+            InsertPointAfterFound(d, x, y);
         }
         f.MovingPoint8pbol = true;
         pickedUp = true;
     } else {
-        DeleteFoundPoint(p);
+        DeleteFoundPoint(d);
         f.EditingPoints8pbol = true;
     }
     return true;
@@ -74,32 +90,87 @@ bool RedrawDue(Single last, Single now) {
     return next < now || now < last;
 }
 
+void RedrawThrottled(Program& p) {
+    ClearPressFlags(p);
+    MouseState& m = p.mouse;
+    const Single now = p.platform.clock.Timer();
+    if (!RedrawDue(m.LastRedraw8psng[2], now)) {
+        return;
+    }
+    m.LastRedraw8psng = {static_cast<Single>(m.MouseX8pint), static_cast<Single>(m.MouseY8pint),
+                         now};
+    // Over the window the position is in the window's units: it must not move canvas things.
+    if (m.MouseWhere8pstr == MouseWhere::PIC) {
+        if (m.ZoomBoxDragging8pbol) {
+            ShowCursorOffset(p.plotView(), m.MouseX8pint, m.MouseY8pint);
+        }
+        if (p.actions.MovingPoint8pbol) {
+            MovePointToMouse(p.drawing, m.MouseX8pint, m.MouseY8pint);
+        }
+    }
+    RedrawAll(p.plotView());
+}
+
+void ZoomBoxPress(Program& p) {
+    if (p.mouse.MouseButton8pint == 1) {
+        ComputePlotFrame(p.plotView());
+    }
+    if (p.mouse.MouseButton8pint == 1 || p.mouse.MouseButton8pint == 2) {
+        p.mouse.ZoomBoxArmed8pbol = false;
+        p.mouse.ZoomBoxDragging8pbol = false;
+    }
+}
+
+void MouseDownDispatch(Program& p) {
+    ActionFlags& f = p.actions;
+    ClearPressFlags(p);
+    if (p.mouse.ZoomBoxArmed8pbol) {
+        ZoomBoxPress(p);
+    }
+    if (f.AddingLine8pbol) {
+        AddPoint(p);
+    }
+    if (f.SelectingLine8pbol) {
+        SelectStep(p);
+    }
+    bool pickedUp = false;
+    if (f.EditingPoints8pbol && !PointEditingStep(p, pickedUp)) {
+        return;  // a press on no line ends point editing, without a redraw
+    }
+    if (f.MovingPoint8pbol && !pickedUp) {
+        f.MovingPoint8pbol = false;
+        f.EditingPoints8pbol = true;
+        MovePointToMouse(p.drawing, p.mouse.MouseX8pint, p.mouse.MouseY8pint);
+    }
+    RedrawAll(p.plotView());
+}
+
 }  // namespace
 
 void CAD8pic_mousedown(Program& p, Integer Botton8iint, Integer, Single MouseX8isng,
                        Single MouseY8isng) {
     StorePosition(p, MouseX8isng, MouseY8isng);
     p.mouse.MouseButton8pint = Botton8iint;
-    if (p.mouse.MouseState8pstr == "MOVE") {
+    if (p.mouse.MouseState8pstr == PressState::MOVE) {
         Status(p, "       down   wasMove");
-        p.mouse.MouseState8pstr = "DOWN";
+        p.mouse.MouseState8pstr = PressState::DOWN;
         MouseDownDispatch(p);
     }
 }
 
 void CAD8pic_mousemove(Program& p, Integer Botton8iint, Integer, Single MouseX8isng,
                        Single MouseY8isng) {
-    p.mouse.MouseState8pstr = "MOVE";
+    p.mouse.MouseState8pstr = PressState::MOVE;
     StorePosition(p, MouseX8isng, MouseY8isng);
     p.mouse.MouseButton8pint = Botton8iint;
-    p.mouse.MouseWhere8pstr = "PIC";
+    p.mouse.MouseWhere8pstr = MouseWhere::PIC;
     Status(p, "  Move ");
     RedrawThrottled(p);
 }
 
 void CAD8pic_mouseup(Program& p, Integer, Integer, Single MouseX8isng, Single MouseY8isng) {
     StorePosition(p, MouseX8isng, MouseY8isng);
-    p.mouse.MouseState8pstr = "MOVE";
+    p.mouse.MouseState8pstr = PressState::MOVE;
     Status(p, "   UP ");
 }
 
@@ -114,9 +185,9 @@ void Form_MouseMove(Program& p, Integer Botton8iint, Integer, Single MouseX8isng
         return;
     }
     m.FormMouseLast8psng = {static_cast<Single>(m.MouseX8pint), static_cast<Single>(m.MouseY8pint)};
-    if (m.MouseWhere8pstr == "PIC") {
-        m.MouseWhere8pstr = "FORM";
-        m.MouseState8pstr = "MOVE";
+    if (m.MouseWhere8pstr == MouseWhere::PIC) {
+        m.MouseWhere8pstr = MouseWhere::FORM;
+        m.MouseState8pstr = PressState::MOVE;
         RedrawThrottled(p);
         Status(p, "---off--");
     }
@@ -127,64 +198,15 @@ void ZoomInBoxPressed(Program& p) {
     p.mouse.ZoomBoxDragging8pbol = true;
 }
 
-void RedrawThrottled(Program& p) {
-    ClearPressFlags(p);
-    MouseState& m = p.mouse;
-    const Single now = p.platform.clock.Timer();
-    if (!RedrawDue(m.LastRedraw8psng[2], now)) {
+void LineSearch(Program& p) {
+    if (!p.actions.LineSearchOn8pbol) {
         return;
     }
-    m.LastRedraw8psng = {static_cast<Single>(m.MouseX8pint), static_cast<Single>(m.MouseY8pint),
-                         now};
-    // Over the window the position is in the window's units: it must not move canvas things.
-    if (m.MouseWhere8pstr == "PIC") {
-        if (m.ZoomBoxDragging8pbol) {
-            ShowCursorOffset(p);
-        }
-        if (p.actions.MovingPoint8pbol) {
-            MovePointToMouse(p);
-        }
-    }
-    RedrawAll(p);
-}
-
-void MouseDownDispatch(Program& p) {
-    ActionFlags& f = p.actions;
-    ClearPressFlags(p);
-    if (p.mouse.ZoomBoxArmed8pbol) {
-        ZoomBoxPress(p);
-    }
-    if (f.AddingLine8pbol) {
-        AddPointAtMouse(p);
-    }
-    if (f.SelectingLine8pbol) {
-        SelectStep(p);
-    }
-    bool pickedUp = false;
-    if (f.EditingPoints8pbol && !PointEditingStep(p, pickedUp)) {
-        return;  // a press on no line ends point editing, without a redraw
-    }
-    if (f.MovingPoint8pbol && !pickedUp) {
-        f.MovingPoint8pbol = false;
-        f.EditingPoints8pbol = true;
-        MovePointToMouse(p);
-    }
-    RedrawAll(p);
-}
-
-void ZoomBoxPress(Program& p) {
-    if (p.mouse.MouseButton8pint == 1) {
-        ComputePlotFrame(p);
-    }
-    if (p.mouse.MouseButton8pint == 1 || p.mouse.MouseButton8pint == 2) {
-        p.mouse.ZoomBoxArmed8pbol = false;
-        p.mouse.ZoomBoxDragging8pbol = false;
-    }
-}
-
-void RedrawAll(Program& p) {
-    BuildDisplayList(p);
-    PaintCanvas(p);
+    Control& button2 = p.platform.controls.Button2_SelectAssignUnassignYes_8cbn;
+    button2.SetEnabled(false);
+    button2.SetCaption(" -- --- --");
+    p.actions.LineHit8pbol = FindNearestLine(p.drawing, p.mouse.MouseX8pint, p.mouse.MouseY8pint,
+                                             p.actions.SearchAllLines8pbol, p.ClickCycle8sint);
 }
 
 }  // namespace qelt

@@ -1,3 +1,4 @@
+// The canvas and main-window mouse events, the press dispatch and the zoom step.
 #pragma once
 
 #include "program/program.h"
@@ -15,9 +16,8 @@ void Form_MouseMove(Program& p, Integer Botton8iint, Integer shift8iint, Single 
                     Single MouseY8isng);
 void ZoomInBoxPressed(Program& p);
 
-void RedrawThrottled(Program& p);
-void MouseDownDispatch(Program& p);
-void RedrawAll(Program& p);
-void ZoomBoxPress(Program& p);
+// The line search of a press while line search is on: Button 2 is blanked, then the line
+// under the press is selected, or none.
+void LineSearch(Program& p);
 
 }  // namespace qelt

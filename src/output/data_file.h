@@ -1,8 +1,9 @@
+// The drawing data file: its name and its exact bytes for a drawing.
 #pragma once
 
 #include <string>
 
-#include "program/program.h"
+#include "state/drawing.h"
 
 namespace qelt {
 
@@ -10,8 +11,5 @@ inline constexpr const char* DataFileName = "Qelt-CAD-float.csv";
 
 // The exact bytes of the data file for the drawing, every line ending in CR LF.
 std::string DataFileText(const DrawingState& d);
-// Writes the data file and ends the program; if the file cannot be written, says why and
-// leaves the drawing and the program running.
-void WriteDataFile(Program& p);
 
 }  // namespace qelt

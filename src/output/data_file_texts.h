@@ -1,8 +1,9 @@
+// The fixed texts of the drawing data file.
 #pragma once
 
 #include <string_view>
 
-// The fixed texts of the drawing data file. Their runs of spaces, trailing spaces and odd
+// Their runs of spaces, trailing spaces and odd
 // spellings ("CADoCode", "DataFIle", "Endof"/"EndOf") are part of the format that the
 // cross-section generation reads: never tidy them.
 namespace qelt::datafile {

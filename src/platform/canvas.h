@@ -1,3 +1,4 @@
+// The drawing canvas: scale rectangle, pen and the drawing calls.
 #pragma once
 
 #include "state/types.h"

@@ -1,3 +1,4 @@
+// The timer the throttled redraw reads.
 #pragma once
 
 #include "state/types.h"

@@ -1,3 +1,4 @@
+// A control of a window as the program sees it, and the main window's controls it writes.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Writing the data file in one step, as the window system offers it.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// Everything the program needs of the window system, in one bundle.
 #pragma once
 
 #include "platform/canvas.h"

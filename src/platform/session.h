@@ -1,3 +1,4 @@
+// The windows as a whole: showing them, alerting the user, ending the program.
 #pragma once
 
 #include <string>

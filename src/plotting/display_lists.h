@@ -1,15 +1,16 @@
+// The drawing as segments and point symbols, the form in which it is painted.
 #pragma once
-
-#include <string>
 
 #include "state/drawing.h"
 
 namespace qelt {
 
+enum class SymbolKind { Square, Circle };
+
 struct SymbolRec {
     Integer X = 0;
     Integer Y = 0;
-    std::string Kind;
+    SymbolKind Kind = SymbolKind::Square;
     Long Color = 0;
     Single Size = 0;
     Integer Width = 0;

@@ -65,14 +65,14 @@ std::string LabelText(const PlotFrame& f, Single world) {
 
 }  // namespace
 
-void SetUpPlotFrame(Program& p) {
-    PlotFrame& f = p.frame;
+void SetUpPlotFrame(PlotView v) {
+    PlotFrame& f = v.frame;
     f.WorldLeft8psng = 1954;
     f.WorldBottom8psng = static_cast<Single>(-54.32);
     f.WorldRight8psng = 2017;
     f.WorldTop8psng = static_cast<Single>(12.34);
 
-    const Canvas& canvas = p.platform.canvas;
+    const Canvas& canvas = v.canvas;
     const double left = canvas.ScaleLeft();
     const double width = canvas.ScaleWidth();
     const double top = canvas.ScaleTop();
@@ -87,25 +87,25 @@ void SetUpPlotFrame(Program& p) {
     f.CentreY8pint = Nearest(height / 2 + top);
     f.HalfHeight8pint = Nearest(height / 4);
 
-    ComputePlotFrame(p);
+    ComputePlotFrame(v);
 }
 
-void ComputePlotFrame(Program& p) {
+void ComputePlotFrame(PlotView v) {
     PlotFrame next;
     try {
-        next = Computed(p.frame);
+        next = Computed(v.frame);
     } catch (const OverflowError&) {
         // Repeated zooms push the world window past the 16-bit span; the last good frame and
         // labels stay, and the user can go on drawing.
         return;
     }
-    p.frame = next;
-    p.platform.canvas.SetScaleMode(3);
-    const MainControls& c = p.platform.controls;
-    c.CADleft8lbl.SetCaption(LabelText(next, next.WorldLeft8psng));
-    c.CADright8lbl.SetCaption(LabelText(next, next.WorldRight8psng));
-    c.CADtop8lbl.SetCaption(LabelText(next, next.WorldTop8psng));
-    c.CADbotton8lbl.SetCaption(LabelText(next, next.WorldBottom8psng));
+    v.frame = next;
+    v.canvas.SetScaleMode(3);
+    const Readouts& r = v.readouts;
+    r.left.SetCaption(LabelText(next, next.WorldLeft8psng));
+    r.right.SetCaption(LabelText(next, next.WorldRight8psng));
+    r.top.SetCaption(LabelText(next, next.WorldTop8psng));
+    r.bottom.SetCaption(LabelText(next, next.WorldBottom8psng));
 }
 
 }  // namespace qelt

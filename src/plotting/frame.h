@@ -1,15 +1,16 @@
+// The plot frame on the canvas and the world window in feet that the axis labels show.
 #pragma once
 
 #include <string>
 
-#include "program/program.h"
+#include "plotting/plot_view.h"
 
 namespace qelt {
 
-void SetUpPlotFrame(Program& p);
+void SetUpPlotFrame(PlotView v);
 // Clamps the frame into the canvas, moves the world window on and rewrites the axis labels.
 // When its arithmetic would overflow it changes nothing.
-void ComputePlotFrame(Program& p);
-std::string FormatLabelNumber(const Single& value);
+void ComputePlotFrame(PlotView v);
+std::string FormatLabelNumber(Single value);
 
 }  // namespace qelt

@@ -22,7 +22,7 @@ std::string GeneralText(double value, int digits) {
 
 // Values a hair above an integer, or with 999 in their first three decimals, are shown as the
 // integer, so that the axis labels do not flicker between 12 and 12.0004.
-std::string FormatLabelNumber(const Single& value) {
+std::string FormatLabelNumber(Single value) {
     const std::string t = GeneralText(value, 7);
     const auto point = t.find('.');
     if (point == std::string::npos) {

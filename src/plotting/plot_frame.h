@@ -1,3 +1,4 @@
+// The plot frame and the world window in feet.
 #pragma once
 
 #include <string>

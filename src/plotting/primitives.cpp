@@ -23,36 +23,35 @@ void PlotPointIfInside(Canvas& canvas, Integer x, Integer y) {
 
 // The canvas's width is written only when it differs from the one this call last set; other
 // drawers set it directly, and this cache does not hear of that.
-void LineToIfInside(Program& p, Integer x, Integer y, Long colour, Integer width) {
-    Canvas& canvas = p.platform.canvas;
-    if (!IsInsideCanvas(canvas, x, y)) {
+void LineToIfInside(PlotView v, Integer x, Integer y, Long colour, Integer width) {
+    if (!IsInsideCanvas(v.canvas, x, y)) {
         return;
     }
-    if (width != p.LastWidth8sint) {
-        canvas.SetDrawWidth(width);
-        p.LastWidth8sint = width;
+    if (width != v.lastWidth) {
+        v.canvas.SetDrawWidth(width);
+        v.lastWidth = width;
     }
-    canvas.Line(x, y, colour);
+    v.canvas.Line(x, y, colour);
 }
 
-void DrawSegment(Program& p, Integer x1, Integer y1, Integer x2, Integer y2, Long colour,
+void DrawSegment(PlotView v, Integer x1, Integer y1, Integer x2, Integer y2, Long colour,
                  Integer width) {
-    PlotPointIfInside(p.platform.canvas, x1, y1);
-    LineToIfInside(p, x2, y2, colour, width);
+    PlotPointIfInside(v.canvas, x1, y1);
+    LineToIfInside(v, x2, y2, colour, width);
 }
 
 void LineToUnclipped(Canvas& canvas, Integer x, Integer y, Long colour) {
     canvas.Line(x, y, colour);
 }
 
-void DrawBox(Program& p, Integer x1, Integer x2, Integer y1, Integer y2) {
-    const Long colour = p.palette.NearBlack8plng;
+void DrawBox(PlotView v, Integer x1, Integer x2, Integer y1, Integer y2) {
+    const Long colour = v.palette.NearBlack8plng;
     constexpr Integer width = 2;
-    PlotPointIfInside(p.platform.canvas, x1, y1);
-    LineToIfInside(p, x2, y1, colour, width);
-    LineToIfInside(p, x2, y2, colour, width);
-    LineToIfInside(p, x1, y2, colour, width);
-    LineToIfInside(p, x1, y1, colour, width);
+    PlotPointIfInside(v.canvas, x1, y1);
+    LineToIfInside(v, x2, y1, colour, width);
+    LineToIfInside(v, x2, y2, colour, width);
+    LineToIfInside(v, x1, y2, colour, width);
+    LineToIfInside(v, x1, y1, colour, width);
 }
 
 }  // namespace qelt

@@ -1,23 +1,27 @@
+// The full repaint of the drawing: display lists built from the line table, then painted.
 #pragma once
 
-#include <string>
-
-#include "program/program.h"
+#include "plotting/plot_view.h"
 
 namespace qelt {
 
-void BuildDisplayList(Program& p);
-void PaintCanvas(Program& p);
-void AddLineSegments(Program& p, Integer line, Long colour, Integer width);
-void AddSymbol(Program& p, Single x, Single y, const std::string& kind, Long colour, Single size);
-void DrawSymbol(Program& p, const std::string& kind, Integer x, Integer y, Long colour, Single size,
+// BuildDisplayList, then PaintCanvas.
+void RedrawAll(PlotView v);
+void BuildDisplayList(PlotView v);
+// Clears the canvas and draws every segment, every symbol and the zoom box while it is shown.
+void PaintCanvas(PlotView v);
+// Draws one symbol. A width of 0 is drawn as 1 and that width is written back into `width`, so
+// that a display-list entry keeps the width it was painted at.
+void DrawSymbol(PlotView v, SymbolKind kind, Integer x, Integer y, Long colour, Single size,
                 Integer& width);
-void DrawSquareSymbol(Program& p, Integer x, Integer y, Single size, Integer width, Long colour);
+void DrawSquareSymbol(PlotView v, Integer x, Integer y, Single size, Integer width, Long colour);
+// A 16-gon; `struck` adds a stroke through it.
+void DrawCircleSymbol(PlotView v, Integer x, Integer y, Single size, Integer width, Long colour,
+                      bool struck);
 
-// The zoom box shown while the zoom step waits for its completing press.
-void ShowCursorOffset(Program& p);
-void DrawCircleSymbol(Program& p, Integer x, Integer y, Single size, Integer width, Long colour,
-                      const std::string& kind);
-void DrawZoomOverlay(Program& p);
+// The zoom box: its half extents follow the pointer, which the read-out shows, while the zoom
+// step waits for its completing press.
+void ShowCursorOffset(PlotView v, Integer x, Integer y);
+void DrawZoomOverlay(PlotView v);
 
 }  // namespace qelt

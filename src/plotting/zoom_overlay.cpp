@@ -37,33 +37,33 @@ CircleAxis CircleExtents(Single unit, Single size) {
             Nearest(u * 0.4358 * size)};
 }
 
-void DrawTooSmallCross(Program& p, Integer cx, Integer cy) {
-    Canvas& canvas = p.platform.canvas;
-    const Long red = p.palette.Red8plng;
+void DrawTooSmallCross(PlotView v, Integer cx, Integer cy) {
+    Canvas& canvas = v.canvas;
+    const Long red = v.palette.Red8plng;
     PlotPointIfInside(canvas, CheckedSub(cx, kSmallest), CheckedAdd(cy, kSmallest));
-    LineToIfInside(p, CheckedAdd(cx, kSmallest), CheckedSub(cy, kSmallest), red, kCrossWidth);
+    LineToIfInside(v, CheckedAdd(cx, kSmallest), CheckedSub(cy, kSmallest), red, kCrossWidth);
     PlotPointIfInside(canvas, CheckedAdd(cx, kSmallest), CheckedAdd(cy, kSmallest));
-    LineToIfInside(p, CheckedSub(cx, kSmallest), CheckedSub(cy, kSmallest), red, kCrossWidth);
+    LineToIfInside(v, CheckedSub(cx, kSmallest), CheckedSub(cy, kSmallest), red, kCrossWidth);
 }
 
 }  // namespace
 
-void ShowCursorOffset(Program& p) {
-    PlotFrame& f = p.frame;
-    f.HalfWidth8pint = Abs(CheckedSub(f.CentreX8pint, p.mouse.MouseX8pint));
-    f.HalfHeight8pint = Abs(CheckedSub(f.CentreY8pint, p.mouse.MouseY8pint));
-    p.platform.controls.Label21.SetCaption(std::to_string(f.HalfWidth8pint));
+void ShowCursorOffset(PlotView v, Integer x, Integer y) {
+    PlotFrame& f = v.frame;
+    f.HalfWidth8pint = Abs(CheckedSub(f.CentreX8pint, x));
+    f.HalfHeight8pint = Abs(CheckedSub(f.CentreY8pint, y));
+    v.readouts.zoomHalfWidth.SetCaption(std::to_string(f.HalfWidth8pint));
 }
 
-void DrawCircleSymbol(Program& p, Integer x, Integer y, Single size, Integer width, Long colour,
-                      const std::string& kind) {
+void DrawCircleSymbol(PlotView v, Integer x, Integer y, Single size, Integer width, Long colour,
+                      bool struck) {
     if (x == NoLine) {
         return;
     }
-    const CircleAxis h = CircleExtents(p.lists.SymbolUnitX8psng, size);
-    const CircleAxis v = CircleExtents(p.lists.SymbolUnitY8psng, size);
-    Canvas& canvas = p.platform.canvas;
-    PlotPointIfInside(canvas, CheckedSub(x, h.r), y);
+    const CircleAxis hor = CircleExtents(v.lists.SymbolUnitX8psng, size);
+    const CircleAxis ver = CircleExtents(v.lists.SymbolUnitY8psng, size);
+    Canvas& canvas = v.canvas;
+    PlotPointIfInside(canvas, CheckedSub(x, hor.r), y);
     canvas.SetDrawWidth(width);
     struct Vertex {
         int sx;
@@ -71,35 +71,35 @@ void DrawCircleSymbol(Program& p, Integer x, Integer y, Single size, Integer wid
         int sy;
         Integer dy;
     };
-    const std::array<Vertex, 16> polygon{{{-1, h.b, 1, v.c},
-                                          {-1, h.a, 1, v.a},
-                                          {-1, h.c, 1, v.b},
-                                          {0, 0, 1, v.r},
-                                          {1, h.c, 1, v.b},
-                                          {1, h.a, 1, v.a},
-                                          {1, h.b, 1, v.c},
-                                          {1, h.r, 0, 0},
-                                          {1, h.b, -1, v.c},
-                                          {1, h.a, -1, v.a},
-                                          {1, h.c, -1, v.b},
-                                          {0, 0, -1, v.r},
-                                          {-1, h.c, -1, v.b},
-                                          {-1, h.a, -1, v.a},
-                                          {-1, h.b, -1, v.c},
-                                          {-1, h.r, 0, 0}}};
+    const std::array<Vertex, 16> polygon{{{-1, hor.b, 1, ver.c},
+                                          {-1, hor.a, 1, ver.a},
+                                          {-1, hor.c, 1, ver.b},
+                                          {0, 0, 1, ver.r},
+                                          {1, hor.c, 1, ver.b},
+                                          {1, hor.a, 1, ver.a},
+                                          {1, hor.b, 1, ver.c},
+                                          {1, hor.r, 0, 0},
+                                          {1, hor.b, -1, ver.c},
+                                          {1, hor.a, -1, ver.a},
+                                          {1, hor.c, -1, ver.b},
+                                          {0, 0, -1, ver.r},
+                                          {-1, hor.c, -1, ver.b},
+                                          {-1, hor.a, -1, ver.a},
+                                          {-1, hor.b, -1, ver.c},
+                                          {-1, hor.r, 0, 0}}};
     for (const Vertex& at : polygon) {
         LineToUnclipped(canvas, Shift(x, at.sx, at.dx), Shift(y, at.sy, at.dy), colour);
     }
-    if (kind == "\\") {
-        PlotPointIfInside(canvas, CheckedSub(x, h.a), CheckedAdd(y, v.a));
-        LineToIfInside(p, CheckedAdd(x, h.a), CheckedSub(y, v.a), colour, width);
+    if (struck) {
+        PlotPointIfInside(canvas, CheckedSub(x, hor.a), CheckedAdd(y, ver.a));
+        LineToIfInside(v, CheckedAdd(x, hor.a), CheckedSub(y, ver.a), colour, width);
     }
 }
 
 // The box the completing press would zoom to: crossed out when too small, struck through
 // when it would leave the canvas control, else outlined.
-void DrawZoomOverlay(Program& p) {
-    const PlotFrame& f = p.frame;
+void DrawZoomOverlay(PlotView v) {
+    const PlotFrame& f = v.frame;
     const Integer cx = f.CentreX8pint;
     const Integer cy = f.CentreY8pint;
     Integer hw = f.HalfWidth8pint;
@@ -108,21 +108,21 @@ void DrawZoomOverlay(Program& p) {
     if (tooSmall) {
         hw = kSmallest;
         hh = kSmallest;
-        DrawTooSmallCross(p, cx, cy);
+        DrawTooSmallCross(v, cx, cy);
     }
-    const Canvas& canvas = p.platform.canvas;
+    const Canvas& canvas = v.canvas;
     const Integer left = CheckedSub(cx, hw);
     const Integer right = CheckedAdd(cx, hw);
     const Integer top = CheckedSub(cy, hh);
     const Integer bottom = CheckedAdd(cy, hh);
     const bool outside =
         left < 0 || top < 0 || right > canvas.OuterWidth() || bottom > canvas.OuterHeight();
-    const Long red = p.palette.Red8plng;
+    const Long red = v.palette.Red8plng;
     if (outside) {
-        DrawCircleSymbol(p, cx, cy, kRefusedSize, kRefusedWidth, red, "\\");
-        DrawSegment(p, right, bottom, left, top, red, kRefusedWidth);
+        DrawCircleSymbol(v, cx, cy, kRefusedSize, kRefusedWidth, red, true);
+        DrawSegment(v, right, bottom, left, top, red, kRefusedWidth);
     } else if (!tooSmall) {
-        DrawBox(p, left, right, top, bottom);
+        DrawBox(v, left, right, top, bottom);
     }
 }
 

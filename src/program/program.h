@@ -1,3 +1,4 @@
+// One running program: all of its state, and the platform it draws on and talks through.
 #pragma once
 
 #include "interaction/action_flags.h"
@@ -5,12 +6,12 @@
 #include "platform/platform.h"
 #include "plotting/display_lists.h"
 #include "plotting/plot_frame.h"
+#include "plotting/plot_view.h"
 #include "state/drawing.h"
 #include "state/palette.h"
 
 namespace qelt {
 
-// One running program: all of its state, and the platform it draws on and talks through.
 // Nothing is global, so any number of programs can run side by side.
 struct Program {
     explicit Program(const Platform& p) : platform(p) {}
@@ -25,6 +26,20 @@ struct Program {
     Integer ClickCycle8sint = 0;  // the line search's candidate counter, kept between presses
     Integer LastWidth8sint = 0;   // the pen width the clipped line primitive last set
     bool ended = false;           // once true, no further event reaches the program
+
+    // What the plotting needs of the program at this moment.
+    PlotView plotView() {
+        const MainControls& c = platform.controls;
+        return {platform.canvas,
+                drawing,
+                palette,
+                frame,
+                lists,
+                LastWidth8sint,
+                {c.CADleft8lbl, c.CADright8lbl, c.CADtop8lbl, c.CADbotton8lbl, c.Label21},
+                actions.LineSearchOn8pbol,
+                mouse.ZoomBoxDragging8pbol};
+    }
 };
 
 }  // namespace qelt

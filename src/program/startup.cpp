@@ -6,27 +6,17 @@
 
 namespace qelt {
 
-void Form_Load(Program& p) {
-    StartPlotting(p);
-    ResetActionButtons(p);
-}
-
-void StartPlotting(Program& p) {
-    SetUpPlotFrame(p);
-    SetUpColours(p.palette);
-    StartDrawing(p);
-    ResetActionButtons(p);
-}
+namespace {
 
 void StartDrawing(Program& p) {
     p.actions.LineSearchOn8pbol = false;
     p.actions.ReadyForAction8pbol = true;
     p.drawing.LineCount8pint = 0;
 
-    p.mouse.MouseWhere8pstr = "FORM";
-    p.mouse.MouseState8pstr = "MOVE";
+    p.mouse.MouseWhere8pstr = MouseWhere::FORM;
+    p.mouse.MouseState8pstr = PressState::MOVE;
 
-    ComputePlotFrame(p);
+    ComputePlotFrame(p.plotView());
 
     // The vertical unit is the horizontal one, whatever the canvas's height.
     p.lists.SymbolScale8psng = 0.01F;
@@ -40,9 +30,18 @@ void StartDrawing(Program& p) {
     p.platform.canvas.Cls();
 }
 
-void EndProgram(Program& p) {
-    p.ended = true;
-    p.platform.session.End();
+void StartPlotting(Program& p) {
+    SetUpPlotFrame(p.plotView());
+    SetUpColours(p.palette);
+    StartDrawing(p);
+    ResetActionButtons(p);
+}
+
+}  // namespace
+
+void Form_Load(Program& p) {
+    StartPlotting(p);
+    ResetActionButtons(p);
 }
 
 }  // namespace qelt

@@ -1,3 +1,4 @@
+// The start-up sequence that the main window's load event runs.
 #pragma once
 
 #include "program/program.h"
@@ -5,9 +6,5 @@
 namespace qelt {
 
 void Form_Load(Program& p);
-void StartPlotting(Program& p);
-void StartDrawing(Program& p);
-// Ends the program at once: no further event reaches it.
-void EndProgram(Program& p);
 
 }  // namespace qelt

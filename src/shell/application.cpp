@@ -3,8 +3,8 @@
 #include <QScreen>
 
 #include "interaction/actions.h"
+#include "interaction/ending.h"
 #include "interaction/mouse.h"
-#include "output/data_file.h"
 #include "program/startup.h"
 #include "shell/twips.h"
 
@@ -107,7 +107,7 @@ void Application::Wire() {
     click(main_.Button_Cancel8cbn, CancelPressed);
     click(main_.zoomInBox_8cbn, ZoomInBoxPressed);
     click(main_.End8cbn, EndProgram);
-    click(XSpick8frm_->findChild<QPushButton*>("End8cbn"), WriteDataFile);
+    click(XSpick8frm_->End8cbn, WriteDataFile);
 }
 
 }  // namespace qelt::shell

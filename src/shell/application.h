@@ -1,3 +1,4 @@
+// The whole program on the screen: its windows wired to one core program.
 #pragma once
 
 #include <memory>
@@ -31,7 +32,7 @@ class Application {
     void Run(Handler&& handler);
 
     MainWindow main_;
-    std::unique_ptr<SecondaryWindow> XSpick8frm_;
+    std::unique_ptr<CrossSectionWindow> XSpick8frm_;
     std::unique_ptr<SecondaryWindow> CADmap8frm_;
     std::unique_ptr<SecondaryWindow> CADlistof8frm_;
     std::unique_ptr<SecondaryWindow> CADrenameAndYouSure8frm_;

@@ -1,3 +1,4 @@
+// The drawing canvas as a Qt widget.
 #pragma once
 
 #include <QFrame>

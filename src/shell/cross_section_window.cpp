@@ -1,9 +1,13 @@
+#include <QPushButton>
+
 #include "shell/secondary_windows.h"
 #include "shell/window_builder.h"
 
 namespace qelt::shell {
 
 namespace {
+
+constexpr const char* kWriteAndEnd = "End8cbn";
 
 // Three framed panes side by side: the group being assigned, what to plot, and the
 // calculation with its boundaries. In window order, kind by kind.
@@ -17,7 +21,7 @@ const ControlDesign kControls[] = {
     {Kind::Button, "Command13", "new", {0, 10, 0}},
     {Kind::Button, "Command12", "change group type", {0, 10, 2, 2}},
     {Kind::Button, "Command9", "Zoom to Group (in plot)", {0, 11, 2, 2}},
-    {Kind::Button, "End8cbn", "Write && End", {2, 16, 2, 2}},
+    {Kind::Button, kWriteAndEnd, "Write && End", {2, 16, 2, 2}},
     {Kind::Button, "Command4", "delete trend >", {0, 15, 0, 2}},
     {Kind::Button, "Command2", "Rename", {0, 11, 0, 2}},
     {Kind::Button, "Command11", "Calculate CPT patterns and plot ", {2, 12, 0, 2}},
@@ -29,24 +33,24 @@ const ControlDesign kControls[] = {
     {Kind::Button, "DoCrossSection8cbn", "cross section for screen display", {2, 14, 2, 2}},
 
     {Kind::Check, "Check14", "Selected items as white", {1, 7, 0, 2}},
-    {Kind::Check, "Check3", "Boundaries", {1, 8, 0}},
-    {Kind::Check, "Check20", "Ground surface", {1, 8, 1}},
-    {Kind::Check, "Check19", "Fault Lines", {1, 9, 0}},
-    {Kind::Check, "Check18", "bottom of CPTs", {1, 9, 1}},
-    {Kind::Check, "Check17", "Bottom of Gridding", {1, 10, 0}},
-    {Kind::Check, "Check15", "Test Slip surface", {1, 10, 1}},
-    {Kind::Check, "Check13", "comparison Areas", {1, 11, 0}},
-    {Kind::Check, "Check12", "Mono zones", {1, 11, 1}},
-    {Kind::Check, "Check11", "surface zones", {1, 12, 0}},
-    {Kind::Check, "Check10", "River cuts", {1, 12, 1}},
-    {Kind::Check, "Check9", "Show Last Gridding cross section", {1, 13, 0}},
-    {Kind::Check, "Check8", "Isolated pockets", {1, 13, 1}},
-    {Kind::Check, "Check7", "infrastructures", {1, 14, 0}},
-    {Kind::Check, "Check6", "Failed lines", {1, 14, 1}},
-    {Kind::Check, "Check5", "Trendings", {1, 15, 0}},
-    {Kind::Check, "Check4", "unassigned Trendings", {1, 15, 1}},
-    {Kind::Check, "Check1", "CPT probes", {1, 16, 0}},
-    {Kind::Check, "Check2", "water table", {1, 16, 1}},
+    Warm({Kind::Check, "Check3", "Boundaries", {1, 8, 0}}),
+    Warm({Kind::Check, "Check20", "Ground surface", {1, 8, 1}}),
+    Warm({Kind::Check, "Check19", "Fault Lines", {1, 9, 0}}),
+    Warm({Kind::Check, "Check18", "bottom of CPTs", {1, 9, 1}}),
+    Warm({Kind::Check, "Check17", "Bottom of Gridding", {1, 10, 0}}),
+    Warm({Kind::Check, "Check15", "Test Slip surface", {1, 10, 1}}),
+    Warm({Kind::Check, "Check13", "comparison Areas", {1, 11, 0}}),
+    Warm({Kind::Check, "Check12", "Mono zones", {1, 11, 1}}),
+    Warm({Kind::Check, "Check11", "surface zones", {1, 12, 0}}),
+    Warm({Kind::Check, "Check10", "River cuts", {1, 12, 1}}),
+    Warm({Kind::Check, "Check9", "Show Last Gridding cross section", {1, 13, 0}}),
+    Warm({Kind::Check, "Check8", "Isolated pockets", {1, 13, 1}}),
+    Warm({Kind::Check, "Check7", "infrastructures", {1, 14, 0}}),
+    Warm({Kind::Check, "Check6", "Failed lines", {1, 14, 1}}),
+    Warm({Kind::Check, "Check5", "Trendings", {1, 15, 0}}),
+    Warm({Kind::Check, "Check4", "unassigned Trendings", {1, 15, 1}}),
+    Warm({Kind::Check, "Check1", "CPT probes", {1, 16, 0}}),
+    Warm({Kind::Check, "Check2", "water table", {1, 16, 1}}),
 
     {Kind::Option, "Option3", "Let Qelt decide", {1, 2, 0, 2}},
     {Kind::Option, "Option2", "Show all items", {1, 3, 0, 2}},
@@ -68,22 +72,22 @@ const ControlDesign kControls[] = {
     {Kind::Label, "Label15", "Engineering units", {2, 2, 0}},
     {Kind::Label, "Label14", "what to plot", {1, 0, 0, 2}},
     {Kind::Label, "Label11", "color scale", {2, 3, 0}},
-    {Kind::Label, "Label13", "<--- Group Name: group name --->", {0, 3, 0, 4}},
-    {Kind::Label, "Label20", "at present opertion", {0, 1, 0, 4}},
-    {Kind::Label, "Label12", "<--- project: --------------------->", {0, 2, 0, 4}},
+    Warm({Kind::Label, "Label13", "<--- Group Name: group name --->", {0, 3, 0, 4}}),
+    Warm({Kind::Label, "Label20", "at present opertion", {0, 1, 0, 4}}),
+    Warm({Kind::Label, "Label12", "<--- project: --------------------->", {0, 2, 0, 4}}),
     {Kind::Label, "Label10", "Calculate && Plotting", {2, 0, 0, 4}},
     {Kind::Label, "Label9", "(optional)", {2, 9, 1}},
     {Kind::Label, "Label7", "Top boundary", {2, 9, 0}},
     {Kind::Label, "Label6", "(optional)", {2, 7, 3}},
     {Kind::Label, "Label5", "bottom boundary", {2, 7, 2}},
     {Kind::Label, "Label4", "Top boundary", {2, 7, 0, 2}},
-    {Kind::Label, "Label1", "All trends", {0, 13, 2, 2}},
-    {Kind::Label, "Label28", "Line type:", {0, 5, 2, 2}},
+    Warm({Kind::Label, "Label1", "All trends", {0, 13, 2, 2}}),
+    Warm({Kind::Label, "Label28", "Line type:", {0, 5, 2, 2}}),
     {Kind::Label, "Label3", "Group type", {0, 8, 2, 2}},
     {Kind::Label, "Label2", "Trends in this group", {0, 13, 0, 2}},
-    {Kind::Label, "Label8", "Group assignment", {0, 0, 0, 4}},
+    Warm({Kind::Label, "Label8", "Group assignment", {0, 0, 0, 4}}),
     {Kind::Label, "Label30", "Show the following selected PolyLines", {1, 6, 0, 2}},
-    {Kind::Label, "Label29", "Line name", {0, 5, 0, 2}},
+    Warm({Kind::Label, "Label29", "Line name", {0, 5, 0, 2}}),
     {Kind::Label, "Label25", "right boundary", {2, 5, 2, 2}},
     {Kind::Label, "Label24", "Group name", {0, 8, 0, 2}},
     {Kind::Label, "Label23", "left boundary", {2, 5, 0, 2}},
@@ -102,18 +106,17 @@ const ControlDesign kControls[] = {
     {Kind::Shape, "Shape1", "", {2}},
 };
 
-const char* const kWarmControls[] = {
-    "Label13", "Label20", "Label12", "Label1",  "Label28", "Label8",  "Label29",
-    "Check3",  "Check20", "Check19", "Check18", "Check17", "Check15", "Check13",
-    "Check12", "Check11", "Check10", "Check9",  "Check8",  "Check7",  "Check6",
-    "Check5",  "Check4",  "Check1",  "Check2",
-};
-
 }  // namespace
 
-std::unique_ptr<SecondaryWindow> MakeXSpick8frm() {
-    return BuildWindow(
-        {"XSpick8frm", "Qelt --- Cross section", true, kControls, kWarmControls, {}});
+std::unique_ptr<CrossSectionWindow> MakeXSpick8frm() {
+    auto window = std::make_unique<CrossSectionWindow>();
+    BuildWindow({.name = "XSpick8frm",
+                 .caption = "Qelt --- Cross section",
+                 .tinted = true,
+                 .controls = kControls},
+                *window);
+    window->End8cbn = window->findChild<QPushButton*>(kWriteAndEnd);
+    return window;
 }
 
 }  // namespace qelt::shell

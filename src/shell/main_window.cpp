@@ -4,16 +4,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPainter>
 
+#include "shell/look.h"
 #include "shell/mouse_buttons.h"
 #include "shell/twips.h"
 
 namespace qelt::shell {
 
 namespace {
-
-const QColor kBackground(255, 224, 192);
 
 template <typename W>
 W* Place(QWidget* parent, const char* name, const QString& caption, QRect twips) {
@@ -47,18 +45,6 @@ void SetFont(QWidget* widget, int pixelSize, bool bold) {
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     widget->setFont(font);
-}
-
-// The vertical axis caption, written bottom to top.
-QPixmap VerticalCaption(const QString& text, QSize size, const QFont& font) {
-    QPixmap pixmap(size);
-    pixmap.fill(kBackground);
-    QPainter painter(&pixmap);
-    painter.setFont(font);
-    painter.translate(0, size.height());
-    painter.rotate(-90);
-    painter.drawText(QRect(0, 0, size.height(), size.width()), Qt::AlignCenter, text);
-    return pixmap;
 }
 
 struct InertLabel {
@@ -112,7 +98,7 @@ MainWindow::MainWindow() {
     setFixedSize(Px(14430), Px(9090));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
+    palette.setColor(QPalette::Window, kWarm);
     setPalette(palette);
     SetFont(this, 10, false);
     setMouseTracking(true);
@@ -173,7 +159,8 @@ void MainWindow::AddInertControls() {
               {14550, 3300 + 300 * i, 2200, 240});
     }
     auto* image = Place<QLabel>(this, "Image2", {}, {150, 4725, 285, 1365});
-    image->setPixmap(VerticalCaption("Elevation (feet)", image->size(), image->font()));
+    image->setPixmap(VerticalCaption("Elevation (feet)", image->size(), kWarm, image->font(),
+                                     devicePixelRatioF()));
     image->setAccessibleName("Elevation (feet)");
 }
 

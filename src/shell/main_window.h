@@ -1,3 +1,4 @@
+// The main window "Qelt graphics" with its canvas and controls.
 #pragma once
 
 #include <QLabel>

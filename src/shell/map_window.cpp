@@ -29,12 +29,12 @@ const ControlDesign kControls[] = {
     {Kind::Button, "Command3", "Flip direction", {2, 2, 1}},
     {Kind::Text, "Text1", "50", {1, 6, 1}},
     {Kind::Combo, "Combo2", "cross sections", {2, 0, 1, 2}},
-    {Kind::Label, "Label5", "lateral units in map", {1, 3, 0}},
-    {Kind::Label, "Label29", "Line name", {2, 5, 0}},
-    {Kind::Label, "Label3", "Line type:", {2, 5, 1, 2}},
-    {Kind::Label, "Label12", "<--- project: --------------------->", {1, 1, 0, 3}},
-    {Kind::Label, "Label13", "<--- Group Name: group name --->", {1, 2, 0, 3}},
-    {Kind::Label, "Label20", "at present opertion", {1, 0, 0, 3}},
+    Warm({Kind::Label, "Label5", "lateral units in map", {1, 3, 0}}),
+    Warm({Kind::Label, "Label29", "Line name", {2, 5, 0}}),
+    Warm({Kind::Label, "Label3", "Line type:", {2, 5, 1, 2}}),
+    Warm({Kind::Label, "Label12", "<--- project: --------------------->", {1, 1, 0, 3}}),
+    Warm({Kind::Label, "Label13", "<--- Group Name: group name --->", {1, 2, 0, 3}}),
+    Warm({Kind::Label, "Label20", "at present opertion", {1, 0, 0, 3}}),
     {Kind::Label, "Label4", "cross section name", {2, 0, 0}},
     {Kind::Image, "Image2", "North (feet)", {0, 0, 0}, {18, 69}},
     {Kind::Image, "Image1", "North (degrees)", {0, 0, 1}, {19, 89}},
@@ -42,16 +42,17 @@ const ControlDesign kControls[] = {
     {Kind::Label, "Label1", "feet", {1, 6, 2}},
 };
 
-const char* const kWarmControls[] = {"Label5",  "Label29", "Label3",
-                                     "Label12", "Label13", "Label20"};
-
 const char* const kUnits[] = {"feet", "meters", "lat/long", "estimated feet from lat/long",
                               "estimated meters from lat/long"};
 
 }  // namespace
 
 std::unique_ptr<SecondaryWindow> MakeCADmap8frm() {
-    return BuildWindow({"CADmap8frm", "Qelt --- Map ", true, kControls, kWarmControls, kUnits});
+    return BuildWindow({.name = "CADmap8frm",
+                        .caption = "Qelt --- Map ",
+                        .tinted = true,
+                        .controls = kControls,
+                        .comboItems = kUnits});
 }
 
 }  // namespace qelt::shell

@@ -1,3 +1,4 @@
+// Qt mouse buttons as the core's button codes.
 #pragma once
 
 #include <Qt>

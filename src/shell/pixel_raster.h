@@ -1,3 +1,4 @@
+// The canvas's raster: dots and lines drawn straight into an image.
 #pragma once
 
 #include <QImage>

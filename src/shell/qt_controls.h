@@ -1,3 +1,4 @@
+// The core's view of a Qt button or label: its caption and enabled state, shown at once.
 #pragma once
 
 #include <QAbstractButton>
@@ -7,33 +8,22 @@
 
 namespace qelt::shell {
 
-// The program's view of a push button: its caption and enabled state, shown at once.
-class ButtonControl : public Control {
+template <typename Widget>
+class QtControl : public Control {
   public:
-    explicit ButtonControl(QAbstractButton* button) : button_(button) {}
-    std::string Caption() const override { return button_->text().toStdString(); }
+    explicit QtControl(Widget* widget) : widget_(widget) {}
+    std::string Caption() const override { return widget_->text().toStdString(); }
     void SetCaption(const std::string& caption) override {
-        button_->setText(QString::fromStdString(caption));
+        widget_->setText(QString::fromStdString(caption));
     }
-    bool Enabled() const override { return button_->isEnabled(); }
-    void SetEnabled(bool enabled) override { button_->setEnabled(enabled); }
+    bool Enabled() const override { return widget_->isEnabled(); }
+    void SetEnabled(bool enabled) override { widget_->setEnabled(enabled); }
 
   private:
-    QAbstractButton* button_;
+    Widget* widget_;
 };
 
-class LabelControl : public Control {
-  public:
-    explicit LabelControl(QLabel* label) : label_(label) {}
-    std::string Caption() const override { return label_->text().toStdString(); }
-    void SetCaption(const std::string& caption) override {
-        label_->setText(QString::fromStdString(caption));
-    }
-    bool Enabled() const override { return label_->isEnabled(); }
-    void SetEnabled(bool enabled) override { label_->setEnabled(enabled); }
-
-  private:
-    QLabel* label_;
-};
+using ButtonControl = QtControl<QAbstractButton>;
+using LabelControl = QtControl<QLabel>;
 
 }  // namespace qelt::shell

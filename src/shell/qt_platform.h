@@ -1,3 +1,4 @@
+// The platform parts on Qt: clock, file output and session.
 #pragma once
 
 #include <QWidget>

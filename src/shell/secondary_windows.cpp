@@ -48,16 +48,17 @@ const ControlDesign kInfoControls[] = {
 }  // namespace
 
 std::unique_ptr<SecondaryWindow> MakeCADlistof8frm() {
-    return BuildWindow({"CADlistof8frm", "List of", false, kListControls, {}, {}});
+    return BuildWindow({.name = "CADlistof8frm", .caption = "List of", .controls = kListControls});
 }
 
 std::unique_ptr<SecondaryWindow> MakeCADrenameAndYouSure8frm() {
-    return BuildWindow(
-        {"CADrenameAndYouSure8frm", "Renaming item", false, kRenameControls, {}, {}});
+    return BuildWindow({.name = "CADrenameAndYouSure8frm",
+                        .caption = "Renaming item",
+                        .controls = kRenameControls});
 }
 
 std::unique_ptr<SecondaryWindow> MakeCAD_info_8frm() {
-    return BuildWindow({"CAD_info_8frm", "Form1", false, kInfoControls, {}, {}});
+    return BuildWindow({.name = "CAD_info_8frm", .caption = "Form1", .controls = kInfoControls});
 }
 
 }  // namespace qelt::shell

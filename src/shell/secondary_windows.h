@@ -1,5 +1,7 @@
+// The map, cross-section, list, rename and information windows.
 #pragma once
 
+#include <QPushButton>
 #include <QWidget>
 #include <memory>
 
@@ -15,9 +17,17 @@ class SecondaryWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 };
 
-// The map, cross-section, list, rename and information windows. Only the cross-section
-// window's "Write && End" button (objectName "End8cbn") does anything; the caller wires it.
-std::unique_ptr<SecondaryWindow> MakeXSpick8frm();
+// The cross-section window, whose "Write && End" button is the only control of these windows
+// that does anything; the caller wires it.
+class CrossSectionWindow : public SecondaryWindow {
+    Q_OBJECT
+  public:
+    using SecondaryWindow::SecondaryWindow;
+    QPushButton* End8cbn = nullptr;
+};
+
+// The map, cross-section, list, rename and information windows.
+std::unique_ptr<CrossSectionWindow> MakeXSpick8frm();
 std::unique_ptr<SecondaryWindow> MakeCADmap8frm();
 std::unique_ptr<SecondaryWindow> MakeCADlistof8frm();
 std::unique_ptr<SecondaryWindow> MakeCADrenameAndYouSure8frm();

@@ -1,3 +1,4 @@
+// Twips to pixels, for the window layouts.
 #pragma once
 
 #include <QRect>

@@ -8,23 +8,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
 #include <vector>
 
+#include "shell/look.h"
+
 namespace qelt::shell {
 
 namespace {
 
-const QColor kWarm(255, 224, 192);
 // A caption longer than this wraps over several lines rather than widening its window.
 constexpr qsizetype kLongCaption = 60;
 constexpr int kLongCaptionWidth = 360;
 constexpr int kListRows = 3;
 constexpr int kPaneMargin = 10;
-constexpr int kSmallestFont = 6;
 
 // Qt shows a button's "&&" as one ampersand itself.
 void SetCaption(QAbstractButton* button, const QString& stored) {
@@ -42,23 +41,6 @@ void Paint(QWidget* widget, const QColor& colour) {
     palette.setColor(widget->backgroundRole(), colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-// Words written bottom to top in the largest font whose line fits the picture's height.
-QPixmap VerticalCaption(const QString& words, QSize size, const QColor& background, QFont font) {
-    font.setPixelSize(size.width() - 4);
-    while (font.pixelSize() > kSmallestFont &&
-           QFontMetrics(font).horizontalAdvance(words) > size.height() - 2) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
-    QPixmap pixmap(size);
-    pixmap.fill(background);
-    QPainter painter(&pixmap);
-    painter.setFont(font);
-    painter.translate(0, size.height());
-    painter.rotate(-90);
-    painter.drawText(QRect(0, 0, size.height(), size.width()), Qt::AlignCenter, words);
-    return pixmap;
 }
 
 template <typename B>
@@ -103,8 +85,8 @@ QListWidget* NewList(QWidget* window, QSize size) {
 
 QLabel* NewImage(QWidget* window, const QString& words, QSize size) {
     auto* image = new QLabel(window);
-    image->setPixmap(
-        VerticalCaption(words, size, window->palette().color(QPalette::Window), image->font()));
+    image->setPixmap(VerticalCaption(words, size, window->palette().color(QPalette::Window),
+                                     image->font(), window->devicePixelRatioF()));
     image->setFixedSize(size);
     image->setAccessibleName(words);
     return image;
@@ -160,7 +142,7 @@ bool HasBackground(Kind kind) {
     return kind == Kind::Label || kind == Kind::Check || kind == Kind::Option;
 }
 
-// On a warm window the listed labels and check boxes share its colour; the others keep the
+// On a warm window the warm labels and check boxes share its colour; the others keep the
 // platform's colour rather than take the window's.
 void PaintControls(const WindowDesign& design, const std::vector<QWidget*>& widgets) {
     for (std::size_t i = 0; i < widgets.size(); ++i) {
@@ -168,11 +150,9 @@ void PaintControls(const WindowDesign& design, const std::vector<QWidget*>& widg
         if (!HasBackground(control.kind)) {
             continue;
         }
-        const bool warm = std::ranges::any_of(design.tintedControls, [&](const char* name) {
-            return QLatin1String(name) == QLatin1String(control.name);
-        });
         QWidget* widget = widgets[i];
-        Paint(widget, warm ? kWarm : QApplication::palette(widget).color(widget->backgroundRole()));
+        Paint(widget,
+              control.warm ? kWarm : QApplication::palette(widget).color(widget->backgroundRole()));
     }
 }
 
@@ -215,23 +195,27 @@ QString ShownCaption(const QString& stored) {
     return shown;
 }
 
-std::unique_ptr<SecondaryWindow> BuildWindow(const WindowDesign& design) {
-    auto window = std::make_unique<SecondaryWindow>();
-    window->setObjectName(design.name);
-    window->setWindowTitle(design.caption);
+void BuildWindow(const WindowDesign& design, SecondaryWindow& window) {
+    window.setObjectName(design.name);
+    window.setWindowTitle(design.caption);
     if (design.tinted) {
-        Paint(window.get(), kWarm);
+        Paint(&window, kWarm);
     }
-    auto* options = new QButtonGroup(window.get());
+    auto* options = new QButtonGroup(&window);
     std::vector<QWidget*> widgets;
     for (const ControlDesign& control : design.controls) {
-        widgets.push_back(Create(control, window.get(), design, options));
+        widgets.push_back(Create(control, &window, design, options));
         widgets.back()->setObjectName(control.name);
     }
     if (design.tinted) {
         PaintControls(design, widgets);
     }
-    Place(design, widgets, window.get());
+    Place(design, widgets, &window);
+}
+
+std::unique_ptr<SecondaryWindow> BuildWindow(const WindowDesign& design) {
+    auto window = std::make_unique<SecondaryWindow>();
+    BuildWindow(design, *window);
     return window;
 }
 

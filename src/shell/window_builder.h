@@ -1,3 +1,4 @@
+// Builds a secondary window from a table of its controls.
 #pragma once
 
 #include <QSize>
@@ -28,23 +29,31 @@ struct ControlDesign {
     const char* name;
     const char* text;  // caption or default text; for an image, the words it shows
     Cell cell;
-    QSize size{};  // the fixed size of an image, the least size of a picture or list box
+    QSize size{};       // the fixed size of an image, the least size of a picture or list box
+    bool warm = false;  // a label or check box in the warm colour of its window
 };
+
+// The control in the warm colour of its window.
+constexpr ControlDesign Warm(ControlDesign control) {
+    control.warm = true;
+    return control;
+}
 
 struct WindowDesign {
     const char* name;
     const char* caption;
-    bool tinted;                                  // the warm background colour
-    std::span<const ControlDesign> controls;      // in window order
-    std::span<const char* const> tintedControls;  // labels and check boxes in the warm colour
-    std::span<const char* const> comboItems;      // every combo box holds these
+    bool tinted = false;                        // the warm background colour
+    std::span<const ControlDesign> controls;    // in window order
+    std::span<const char* const> comboItems{};  // every combo box holds these
 };
 
 // The text a caption shows: a doubled ampersand shows as one, a single one marks the next
 // character as the shortcut and is not shown, as a button's caption does it.
 QString ShownCaption(const QString& stored);
 
-// Creates the window with its controls as its direct children, in window order.
+// Gives the window its name, caption, colours and controls, these as its direct children in
+// window order.
+void BuildWindow(const WindowDesign& design, SecondaryWindow& window);
 std::unique_ptr<SecondaryWindow> BuildWindow(const WindowDesign& design);
 
 }  // namespace qelt::shell

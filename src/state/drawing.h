@@ -1,3 +1,4 @@
+// The drawing: point pool, line table, group table and editing selection.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The colour palette the drawing takes its colours from.
 #pragma once
 
 #include "state/types.h"

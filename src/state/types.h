@@ -1,3 +1,4 @@
+// The scalar types, bounded arrays and fixed texts of the program.
 #pragma once
 
 #include <array>

@@ -84,7 +84,7 @@ TEST(LineSelection, EverySearchDisablesButton2WithItsBlankCaption) {
     StartSelectLine(p);
     p.mouse.MouseX8pint = 50;
     p.mouse.MouseY8pint = 50;
-    FindNearestLine(p);
+    LineSearch(p);
     EXPECT_EQ(w.Button2.Caption(), " -- --- --");
     EXPECT_FALSE(w.Button2.Enabled());
     EXPECT_EQ(p.drawing.SelectedLine8pint, 1);
@@ -110,7 +110,7 @@ TEST(LineSelection, TheSearchDoesNothingWhileLineSearchIsOff) {
     p.drawing.SelectedLine8pint = 7;
     p.mouse.MouseX8pint = 50;
     p.mouse.MouseY8pint = 50;
-    FindNearestLine(p);
+    LineSearch(p);
     EXPECT_EQ(p.drawing.SelectedLine8pint, 7);
     EXPECT_EQ(w.Button2.Caption(), "2) Select_Un/Assign_Yes");
 }

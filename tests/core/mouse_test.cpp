@@ -44,7 +44,7 @@ TEST(Mouse, ASecondPressWithoutMoveOrReleaseIsIgnored) {
     CAD8pic_mousedown(p, 1, 0, 10, 10);  // accepted right after start-up
     CAD8pic_mousedown(p, 1, 0, 20, 20);
     EXPECT_EQ(p.drawing.Lines8pudt[1].PtCount, 1);
-    EXPECT_EQ(p.mouse.MouseState8pstr, "DOWN");
+    EXPECT_EQ(p.mouse.MouseState8pstr, PressState::DOWN);
     EXPECT_EQ(p.mouse.MouseX8pint, 20) << "the ignored press still updates the position";
     CAD8pic_mouseup(p, 1, 0, 20, 20);
     CAD8pic_mousedown(p, 1, 0, 30, 30);
@@ -100,15 +100,15 @@ TEST(Mouse, FormMoveActsOnlyWhenBothCoordinatesChange) {
     Program& p = w.Started();
     CAD8pic_mousemove(p, 0, 0, 50, 50);
     Form_MouseMove(p, 0, 0, 7, 0);  // Y equals the last acted-on Y, 0
-    EXPECT_EQ(p.mouse.MouseWhere8pstr, "PIC");
+    EXPECT_EQ(p.mouse.MouseWhere8pstr, MouseWhere::PIC);
     EXPECT_EQ(w.Concluding.Caption(), "  Move ");
     EXPECT_EQ(p.mouse.MouseX8pint, 7);
     Form_MouseMove(p, 0, 0, 7, 9);  // X equals nothing acted on yet, but Y changed: acts
-    EXPECT_EQ(p.mouse.MouseWhere8pstr, "FORM");
+    EXPECT_EQ(p.mouse.MouseWhere8pstr, MouseWhere::FORM);
     EXPECT_EQ(w.Concluding.Caption(), "---off--");
     CAD8pic_mousemove(p, 0, 0, 50, 50);
     Form_MouseMove(p, 0, 0, 8, 9);  // only X changed
-    EXPECT_EQ(p.mouse.MouseWhere8pstr, "PIC");
+    EXPECT_EQ(p.mouse.MouseWhere8pstr, MouseWhere::PIC);
 }
 
 TEST(Mouse, ACarriedPointNeverTakesTheWindowsCoordinates) {
@@ -123,7 +123,7 @@ TEST(Mouse, ACarriedPointNeverTakesTheWindowsCoordinates) {
     EXPECT_EQ(LinePoints(p.drawing, 1).front(), (std::pair{40, 30}));
     w.clock.now = 2;
     Form_MouseMove(p, 0, 0, 900, 500);
-    EXPECT_EQ(p.mouse.MouseWhere8pstr, "FORM");
+    EXPECT_EQ(p.mouse.MouseWhere8pstr, MouseWhere::FORM);
     EXPECT_EQ(LinePoints(p.drawing, 1).front(), (std::pair{40, 30}));
     w.clock.now = 3;
     CAD8pic_mousemove(p, 1, 0, -20, 600);  // held button, outside the canvas: still canvas units

@@ -58,7 +58,7 @@ TEST(PlotFrame, EachConfirmedZoomMovesTheWorldWindowOnEvenWithAnUnchangedFrame) 
                                           "33600.38 ft"};
     for (const std::string& right : rights) {
         const Labels before = LabelsOf(w);
-        ComputePlotFrame(p);
+        ComputePlotFrame(p.plotView());
         EXPECT_EQ(w.Right.Caption(), right);
         EXPECT_NE(w.Left.Caption(), before.left);
         EXPECT_NE(w.Top.Caption(), before.top);
@@ -72,14 +72,14 @@ TEST(PlotFrame, AZoomBeyondTheSixteenBitSpanChangesNothing) {
     FakeWorld w;
     Program& p = w.Started();
     for (int zoom = 1; zoom <= 4; ++zoom) {
-        ComputePlotFrame(p);
+        ComputePlotFrame(p.plotView());
     }
     ASSERT_GT(p.frame.WorldRight8psng, 32767.5F);
     const Labels labels = LabelsOf(w);
     const PlotFrame before = p.frame;
     w.canvas.SetScaleMode(1);
 
-    EXPECT_NO_THROW(ComputePlotFrame(p));
+    EXPECT_NO_THROW(ComputePlotFrame(p.plotView()));
     EXPECT_EQ(LabelsOf(w), labels);
     EXPECT_EQ(p.frame.WorldLeft8psng, before.WorldLeft8psng);
     EXPECT_EQ(p.frame.WorldRight8psng, before.WorldRight8psng);
@@ -95,7 +95,7 @@ TEST(PlotFrame, AnOverflowingClampKeepsTheHalfExtentsAndLabels) {
     p.frame.CentreY8pint = 32000;
     p.frame.HalfHeight8pint = 1000;  // the bottom edge would lie beyond 32767
     p.frame.HalfWidth8pint = 500;    // would be clamped, were the run to finish
-    EXPECT_NO_THROW(ComputePlotFrame(p));
+    EXPECT_NO_THROW(ComputePlotFrame(p.plotView()));
     EXPECT_EQ(p.frame.HalfWidth8pint, 500);
     EXPECT_EQ(p.frame.HalfHeight8pint, 1000);
     EXPECT_EQ(LabelsOf(w), labels);
@@ -123,7 +123,7 @@ TEST_P(FrameClamp, HalfExtentsAndTheEdgesTheWorldWindowUses) {
     const Axis x{f.WorldLeft8psng, f.WorldRight8psng};
     const Axis y{f.WorldTop8psng, f.WorldBottom8psng};
 
-    ComputePlotFrame(p);
+    ComputePlotFrame(p.plotView());
 
     EXPECT_EQ(f.HalfWidth8pint, c.clampedWidth);
     EXPECT_EQ(f.HalfHeight8pint, c.clampedHeight);
@@ -166,7 +166,7 @@ TEST_P(WorldSpan, FromTheNearestIntegerOfTheFarWorldValueOrTwenty) {
     const Axis x{f.WorldLeft8psng, c.far};
     const Axis y{f.WorldTop8psng, c.far};
 
-    ComputePlotFrame(p);
+    ComputePlotFrame(p.plotView());
 
     const Axis movedX = Moved(x, 196, 588, static_cast<Single>(c.span / 785));
     const Axis movedY = Moved(y, 111, 331, static_cast<Single>(c.span / 442));

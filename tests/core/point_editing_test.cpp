@@ -27,8 +27,8 @@ struct Editing {
 void Search(Program& p, Integer x, Integer y) {
     p.mouse.MouseX8pint = x;
     p.mouse.MouseY8pint = y;
-    FindNearestPoint(p, 1, true, p.actions.MidpointPicked8pbol, p.drawing.FoundLine8pint,
-                     p.drawing.FoundPoint8pint);
+    p.actions.MidpointPicked8pbol =
+        FindNearestPoint(p.drawing, 1, p.mouse.MouseX8pint, p.mouse.MouseY8pint, true);
 }
 
 TEST(PointEditing, PressNearestAMidpointInsertsAPointThere) {
@@ -110,7 +110,7 @@ TEST(PointEditing, AOnePointLineGoesAsAWhole) {
     AddLine(p.drawing, {{7, 7}});
     p.drawing.FoundLine8pint = 2;
     p.drawing.FoundPoint8pint = 1;
-    DeleteFoundPoint(p);
+    DeleteFoundPoint(p.drawing);
     EXPECT_EQ(p.drawing.LineCount8pint, 1);
     EXPECT_EQ(p.drawing.SelectedLine8pint, NoLine);
     EXPECT_EQ(p.drawing.SelectedPoint8pint, NoLine);
@@ -212,13 +212,13 @@ TEST(PointEditing, NothingIsMovedInsertedOrDeletedWithoutAFoundPoint) {
     p.drawing.SelectedLine8pint = 2;
     p.drawing.SelectedPoint8pint = 1;
     p.mouse.MouseX8pint = 70;
-    MovePointToMouse(p);
-    FindNearestPoint(p, 2, true, p.actions.MidpointPicked8pbol, p.drawing.FoundLine8pint,
-                     p.drawing.FoundPoint8pint);
+    MovePointToMouse(p.drawing, p.mouse.MouseX8pint, p.mouse.MouseY8pint);
+    p.actions.MidpointPicked8pbol =
+        FindNearestPoint(p.drawing, 2, p.mouse.MouseX8pint, p.mouse.MouseY8pint, true);
     EXPECT_EQ(p.drawing.FoundPoint8pint, NoLine);
     EXPECT_EQ(p.drawing.FoundLine8pint, 1) << "kept from the last search that found something";
-    InsertPointAfterFound(p);
-    DeleteFoundPoint(p);
+    InsertPointAfterFound(p.drawing, p.mouse.MouseX8pint, p.mouse.MouseY8pint);
+    DeleteFoundPoint(p.drawing);
     EXPECT_EQ(LinePoints(p.drawing, 1), (Points{{0, 0}, {10, 10}}));
     EXPECT_EQ(p.drawing.Lines8pudt[2].PtCount, 0);
 }

@@ -57,13 +57,13 @@ TEST(Primitives, AnOutsideTargetLeavesPenWidthAndCacheAlone) {
     FakeWorld w;
     Program& p = w.program;
     PlotPointIfInside(w.canvas, 10, 10);
-    LineToIfInside(p, -1, 5, 255, 4);
-    LineToIfInside(p, 30, 443, 255, 5);
+    LineToIfInside(p.plotView(), -1, 5, 255, 4);
+    LineToIfInside(p.plotView(), 30, 443, 255, 5);
     EXPECT_EQ(w.canvas.CurrentX(), 10);
     EXPECT_EQ(w.canvas.CurrentY(), 10);
     EXPECT_EQ(w.canvas.DrawWidth(), 1);
     EXPECT_EQ(p.LastWidth8sint, 0);
-    LineToIfInside(p, 20, 25, 255, 2);
+    LineToIfInside(p.plotView(), 20, 25, 255, 2);
     EXPECT_EQ(w.canvas.calls, (Calls{"dot 10 10 w1 c0", "line 10 10 20 25 w2 c255"}));
     EXPECT_EQ(w.canvas.CurrentX(), 20);
     EXPECT_EQ(w.canvas.CurrentY(), 25);
@@ -85,7 +85,7 @@ TEST_P(WidthCache, SetsTheCanvasWidthOnlyWhenItDiffersFromTheLastSet) {
     Program& p = w.program;
     std::vector<Integer> drawn;
     for (Integer width : c.widths) {
-        LineToIfInside(p, 5, 5, 0, width);
+        LineToIfInside(p.plotView(), 5, 5, 0, width);
         const std::string& call = w.canvas.calls.back();
         drawn.push_back(static_cast<Integer>(std::stoi(call.substr(call.find(" w") + 2))));
         w.canvas.SetDrawWidth(9);
@@ -103,14 +103,14 @@ INSTANTIATE_TEST_SUITE_P(Sequences, WidthCache,
 TEST(Primitives, ASegmentFromAnOutsideStartIsDrawnFromTheOldPen) {
     FakeWorld w;
     PlotPointIfInside(w.canvas, 10, 10);
-    DrawSegment(w.program, -5, 3, 30, 40, 255, 2);
+    DrawSegment(w.program.plotView(), -5, 3, 30, 40, 255, 2);
     EXPECT_EQ(w.canvas.calls, (Calls{"dot 10 10 w1 c0", "line 10 10 30 40 w2 c255"}));
 }
 
 TEST(Primitives, ASegmentDotsItsStartAtTheWidthInForceBeforeTheLine) {
     FakeWorld w;
-    DrawSegment(w.program, 1, 2, 3, 4, 65793, 2);
-    DrawSegment(w.program, 5, 6, 786, 8, 65793, 3);
+    DrawSegment(w.program.plotView(), 1, 2, 3, 4, 65793, 2);
+    DrawSegment(w.program.plotView(), 5, 6, 786, 8, 65793, 3);
     EXPECT_EQ(w.canvas.calls, (Calls{"dot 1 2 w1 c0", "line 1 2 3 4 w2 c65793", "dot 5 6 w2 c0"}));
 }
 
@@ -127,7 +127,7 @@ TEST(Primitives, ABoxIsOutlinedInNearBlackAtWidthTwo) {
     FakeWorld w;
     Program& p = w.Started();
     w.canvas.calls.clear();
-    DrawBox(p, 10, 50, 20, 60);
+    DrawBox(p.plotView(), 10, 50, 20, 60);
     EXPECT_EQ(w.canvas.calls,
               (Calls{"dot 10 20 w1 c0", "line 10 20 50 20 w2 c65793", "line 50 20 50 60 w2 c65793",
                      "line 50 60 10 60 w2 c65793", "line 10 60 10 20 w2 c65793"}));

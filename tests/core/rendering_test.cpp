@@ -28,12 +28,12 @@ TEST(DisplayList, ALineWithOnePointGetsASquareButNoSegment) {
     Program& p = w.Started();
     AddLine(p.drawing, {});
     AddLine(p.drawing, {{100, 50}});
-    RedrawAll(p);
+    RedrawAll(p.plotView());
     EXPECT_EQ(p.lists.SegCount8pint, 0);
     ASSERT_EQ(p.lists.SymbolCount8pint, 1);
     EXPECT_EQ(p.lists.Symbols8pudt[1].X, 100);
     EXPECT_EQ(p.lists.Symbols8pudt[1].Y, 50);
-    EXPECT_EQ(p.lists.Symbols8pudt[1].Kind, "Square");
+    EXPECT_EQ(p.lists.Symbols8pudt[1].Kind, SymbolKind::Square);
     EXPECT_FLOAT_EQ(p.lists.Symbols8pudt[1].Size, 0.5F);
 }
 
@@ -41,7 +41,7 @@ TEST(DisplayList, ATwoPointLineIsPaintedAsSegmentThenSquares) {
     FakeWorld w;
     Program& p = w.Started();
     AddLine(p.drawing, {{100, 50}, {200, 80}});
-    RedrawAll(p);
+    RedrawAll(p.plotView());
     const Calls square100{"dot 96 46 w1 c0",          "line 96 46 104 46 w1 c0",
                           "line 104 46 104 54 w1 c0", "line 104 54 96 54 w1 c0",
                           "line 96 54 96 46 w1 c0",   "dot 100 50 w1 c0"};
@@ -53,7 +53,7 @@ TEST(DisplayList, ATwoPointLineIsPaintedAsSegmentThenSquares) {
     expected.insert(expected.end(), square200.begin(), square200.end());
     EXPECT_EQ(LastRepaint(w), expected);
 
-    RedrawAll(p);  // the squares left the canvas at width 1; the segment sets 2 again
+    RedrawAll(p.plotView());  // the squares left the canvas at width 1; the segment sets 2 again
     EXPECT_EQ(LastRepaint(w), expected);
 }
 
@@ -75,7 +75,7 @@ TEST_P(LineColours, SegmentsAndSquaresOfEachLine) {
     AddLine(p.drawing, {{50, 50}, {60, 60}});
     p.actions.LineSearchOn8pbol = c.search;
     p.drawing.SelectedLine8pint = c.selected;
-    BuildDisplayList(p);
+    BuildDisplayList(p.plotView());
     const std::vector<Long> colours{c.line1, c.line2, c.line3};
     ASSERT_EQ(p.lists.SegCount8pint, 3);
     ASSERT_EQ(p.lists.SymbolCount8pint, 6);
@@ -107,7 +107,7 @@ TEST(DisplayList, PastThirtyOneSymbolsTheLastEntryIsOverwritten) {
     }
     AddLine(p.drawing, first);
     AddLine(p.drawing, second);
-    RedrawAll(p);
+    RedrawAll(p.plotView());
 
     EXPECT_EQ(p.lists.SegCount8pint, 19 + 14);
     ASSERT_EQ(p.lists.SymbolCount8pint, 31);
@@ -125,9 +125,9 @@ TEST(DisplayList, SymbolWidthsAreZeroUntilDrawn) {
     FakeWorld w;
     Program& p = w.Started();
     AddLine(p.drawing, {{10, 10}});
-    BuildDisplayList(p);
+    BuildDisplayList(p.plotView());
     EXPECT_EQ(p.lists.Symbols8pudt[1].Width, 0);
-    PaintCanvas(p);
+    PaintCanvas(p.plotView());
     EXPECT_EQ(p.lists.Symbols8pudt[1].Width, 1);
 }
 
@@ -144,7 +144,7 @@ TEST_P(SquareExtent, HalfOfTheUnitRoundedHalfToEven) {
     p.lists.SymbolUnitX8psng = GetParam().unit;
     p.lists.SymbolUnitY8psng = GetParam().unit;
     w.canvas.calls.clear();
-    DrawSquareSymbol(p, 100, 200, 0.5F, 1, 0);
+    DrawSquareSymbol(p.plotView(), 100, 200, 0.5F, 1, 0);
     const std::string lo = std::to_string(100 - GetParam().half);
     const std::string hi = std::to_string(100 + GetParam().half);
     const std::string top = std::to_string(200 - GetParam().half);
@@ -160,7 +160,7 @@ TEST(Rendering, AFirstSegmentStartingOutsideIsDrawnFromTheOrigin) {
     FakeWorld w;
     Program& p = w.Started();
     AddLine(p.drawing, {{-10, 50}, {100, 100}});
-    RedrawAll(p);
+    RedrawAll(p.plotView());
     const Calls repaint = LastRepaint(w);
     ASSERT_GE(repaint.size(), 2U);
     EXPECT_EQ(repaint[1], "line 0 0 100 100 w2 c0");
@@ -170,9 +170,9 @@ TEST(Rendering, AnOutsideVertexIsBridgedByAStraightChord) {
     FakeWorld w;
     Program& p = w.Started();
     AddLine(p.drawing, {{100, 100}, {900, 300}, {100, 300}});
-    BuildDisplayList(p);
+    BuildDisplayList(p.plotView());
     p.lists.SymbolCount8pint = 0;
-    PaintCanvas(p);
+    PaintCanvas(p.plotView());
     EXPECT_EQ(LastRepaint(w), (Calls{"clear", "dot 100 100 w1 c0", "line 100 100 100 300 w2 c0"}));
 }
 
@@ -183,7 +183,7 @@ TEST(Rendering, ACircleSymbolIsASixteenGon) {
     p.lists.SymbolUnitY8psng = 10;
     w.canvas.calls.clear();
     Integer width = 0;
-    DrawSymbol(p, "CIRCLE", 100, 100, kRed, 1, width);
+    DrawSymbol(p.plotView(), SymbolKind::Circle, 100, 100, kRed, 1, width);
     EXPECT_EQ(width, 1);
     EXPECT_EQ(w.canvas.calls,
               (Calls{"dot 90 100 w1 c0", "line 90 100 91 104 w1 c255", "line 91 104 93 107 w1 c255",
@@ -195,7 +195,7 @@ TEST(Rendering, ACircleSymbolIsASixteenGon) {
                      "line 100 90 96 91 w1 c255", "line 96 91 93 93 w1 c255",
                      "line 93 93 91 96 w1 c255", "line 91 96 90 100 w1 c255"}));
     w.canvas.calls.clear();
-    DrawCircleSymbol(p, NoLine, 100, 1, 1, kRed, "\\");
+    DrawCircleSymbol(p.plotView(), NoLine, 100, 1, 1, kRed, true);
     EXPECT_TRUE(w.canvas.calls.empty());
 }
 
@@ -204,7 +204,7 @@ TEST(ZoomOverlay, AnInsideBoxIsOutlinedAfterTheSymbols) {
     Program& p = w.Started();
     AddLine(p.drawing, {{10, 10}});
     p.mouse.ZoomBoxDragging8pbol = true;
-    RedrawAll(p);
+    RedrawAll(p.plotView());
     const Calls repaint = LastRepaint(w);
     const Calls box{"dot 196 111 w1 c0", "line 196 111 588 111 w2 c65793",
                     "line 588 111 588 331 w2 c65793", "line 588 331 196 331 w2 c65793",
@@ -220,7 +220,7 @@ TEST(ZoomOverlay, ABoxSmallerThanFortyIsCrossedOutInRed) {
     p.mouse.ZoomBoxDragging8pbol = true;
     p.frame.HalfWidth8pint = 100;
     p.frame.HalfHeight8pint = 39;
-    RedrawAll(p);
+    RedrawAll(p.plotView());
     EXPECT_EQ(LastRepaint(w), (Calls{"clear", "dot 352 261 w1 c0", "line 352 261 432 181 w3 c255",
                                      "dot 432 261 w3 c0", "line 432 261 352 181 w3 c255"}));
 }
@@ -230,7 +230,7 @@ TEST(ZoomOverlay, ABoxLeavingTheControlIsStruckThroughWithACircle) {
     Program& p = w.Started();
     p.mouse.ZoomBoxDragging8pbol = true;
     p.frame.HalfWidth8pint = 393;  // left edge at -1
-    RedrawAll(p);
+    RedrawAll(p.plotView());
     const Calls expected{"clear",
                          "dot 368 221 w1 c0",
                          "line 368 221 371 231 w4 c255",
@@ -271,7 +271,7 @@ TEST_P(ZoomBoxPlace, OutsideTheControl) {
     p.mouse.ZoomBoxDragging8pbol = true;
     p.frame.HalfWidth8pint = c.halfWidth;
     p.frame.HalfHeight8pint = c.halfHeight;
-    RedrawAll(p);
+    RedrawAll(p.plotView());
     const Calls repaint = LastRepaint(w);
     ASSERT_GT(repaint.size(), 2U);
     EXPECT_EQ(repaint[2].find("c255") != std::string::npos, c.outside) << repaint[2];
@@ -293,7 +293,7 @@ TEST(ZoomOverlay, TheRightEdgeIsTestedAgainstTheOuterWidth) {
     const std::vector<std::pair<Integer, bool>> widths{{289, false}, {290, true}};
     for (auto [halfWidth, outside] : widths) {
         p.frame.HalfWidth8pint = halfWidth;
-        RedrawAll(p);
+        RedrawAll(p.plotView());
         const Calls repaint = LastRepaint(w);
         EXPECT_EQ(repaint[2].find("c255") != std::string::npos, outside) << halfWidth;
     }

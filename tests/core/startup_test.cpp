@@ -16,8 +16,8 @@ TEST(StartUp, EndsIdleWithABlankCanvasAndAnEmptyDrawing) {
     EXPECT_EQ(Shown(w), idle);
     EXPECT_EQ(w.Concluding.Caption(), "Concluding info  for user...");
     EXPECT_EQ(w.canvas.calls.back(), "clear");
-    EXPECT_EQ(p.mouse.MouseWhere8pstr, "FORM");
-    EXPECT_EQ(p.mouse.MouseState8pstr, "MOVE");
+    EXPECT_EQ(p.mouse.MouseWhere8pstr, MouseWhere::FORM);
+    EXPECT_EQ(p.mouse.MouseState8pstr, PressState::MOVE);
     EXPECT_TRUE(p.actions.ReadyForAction8pbol);
     EXPECT_FALSE(p.actions.LineSearchOn8pbol);
     EXPECT_EQ(p.drawing.LineCount8pint, 0);

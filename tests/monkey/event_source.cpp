@@ -310,7 +310,7 @@ Event NextEvent(const MonkeyWorld& w, const Temper& temper, Dice& dice) {
     for (int weight : buttons) {
         clicks += weight;
     }
-    const bool down = w.program.mouse.MouseState8pstr == "DOWN";
+    const bool down = w.program.mouse.MouseState8pstr == PressState::DOWN;
     const std::array<int, 7> pressMoveReleaseFormClickZoomTime{
         PressWeight(state, temper), 25, down ? 30 : 5, 6, clicks, 1, 15};
     switch (Pick(dice, pressMoveReleaseFormClickZoomTime)) {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "interaction/mouse.h"
+#include "plotting/rendering.h"
 #include "shell/application.h"
 
 using qelt::shell::Application;
@@ -141,7 +142,7 @@ class CanvasPixelsTest : public QObject {
         Application app;
         app.Start();
         AddLine(app.program(), {{100, 100}, {900, 250}, {100, 300}});
-        qelt::RedrawAll(app.program());
+        qelt::RedrawAll(app.program().plotView());
         const QImage& image = Image(app);
         for (int y = 100; y <= 300; ++y) {
             QCOMPARE(image.pixelColor(100, y), kBlack);
@@ -156,7 +157,7 @@ class CanvasPixelsTest : public QObject {
         Application app;
         app.Start();
         Click(app.mainWindow().zoomInBox_8cbn);
-        qelt::RedrawAll(app.program());
+        qelt::RedrawAll(app.program().plotView());
         const QImage& image = Image(app);
         // The start-up frame: 196..588 by 111..331.
         for (int x = 196; x <= 588; ++x) {
@@ -185,7 +186,7 @@ class CanvasPixelsTest : public QObject {
         DrawLine(app, {{100, 100}, {300, 100}});
         QCOMPARE(Image(app).pixelColor(200, 100), kBlack);
         app.program().drawing.LineCount8pint = 0;
-        qelt::RedrawAll(app.program());
+        qelt::RedrawAll(app.program().plotView());
         QVERIFY(OnlyColours(Image(app), {}));
     }
 };

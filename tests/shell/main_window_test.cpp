@@ -149,9 +149,9 @@ class MainWindowTest : public QObject {
         Application app;
         app.Start();
         QTest::mouseMove(app.mainWindow().CAD8pic, OnCanvas(50, 50));
-        QCOMPARE(app.program().mouse.MouseWhere8pstr, std::string("PIC"));
+        QCOMPARE(app.program().mouse.MouseWhere8pstr, qelt::MouseWhere::PIC);
         QTest::mouseMove(&app.mainWindow(), QPoint(20, 590));
-        QCOMPARE(app.program().mouse.MouseWhere8pstr, std::string("FORM"));
+        QCOMPARE(app.program().mouse.MouseWhere8pstr, qelt::MouseWhere::FORM);
         QCOMPARE(app.mainWindow().ConcludingInfoToUser8lbl->text(), QString("---off--"));
     }
 };

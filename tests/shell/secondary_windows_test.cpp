@@ -21,8 +21,10 @@ namespace {
 using Maker = std::unique_ptr<SecondaryWindow> (*)();
 
 const std::map<QString, Maker> kMakers = {
-    {"XSpick8frm", MakeXSpick8frm},       {"CADmap8frm", MakeCADmap8frm},
-    {"CADlistof8frm", MakeCADlistof8frm}, {"CADrenameAndYouSure8frm", MakeCADrenameAndYouSure8frm},
+    {"XSpick8frm", []() -> std::unique_ptr<SecondaryWindow> { return MakeXSpick8frm(); }},
+    {"CADmap8frm", MakeCADmap8frm},
+    {"CADlistof8frm", MakeCADlistof8frm},
+    {"CADrenameAndYouSure8frm", MakeCADrenameAndYouSure8frm},
     {"CAD_info_8frm", MakeCAD_info_8frm},
 };
 

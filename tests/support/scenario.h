@@ -6,6 +6,7 @@
 
 #include "editing/editing.h"
 #include "interaction/actions.h"
+#include "interaction/ending.h"
 #include "interaction/mouse.h"
 #include "support/fake_platform.h"
 

@@ -1,9 +1,15 @@
+#include "interaction/ending.h"
+
 #include <string>
 
 #include "output/data_file.h"
-#include "program/startup.h"
 
 namespace qelt {
+
+void EndProgram(Program& p) {
+    p.ended = true;
+    p.platform.session.End();
+}
 
 // The file is the only place a drawing is kept, so a failed write must not end the program:
 // the user is told why, puts the cause right and presses the button again.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "interaction/action_flags.h"
+#include "interaction/history.h"
 #include "interaction/mouse_state.h"
 #include "platform/platform.h"
 #include "plotting/display_lists.h"
@@ -23,6 +24,7 @@ struct Program {
     ActionFlags actions;
     PlotFrame frame;
     DisplayLists lists;
+    History history;
     Integer ClickCycle8sint = 0;  // the line search's candidate counter, kept between presses
     Integer LastWidth8sint = 0;   // the pen width the clipped line primitive last set
     bool ended = false;           // once true, no further event reaches the program

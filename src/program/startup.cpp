@@ -1,6 +1,7 @@
 #include "program/startup.h"
 
 #include "interaction/actions.h"
+#include "interaction/history.h"
 #include "plotting/frame.h"
 #include "state/palette.h"
 
@@ -42,6 +43,7 @@ void StartPlotting(Program& p) {
 void Form_Load(Program& p) {
     StartPlotting(p);
     ResetActionButtons(p);
+    StartHistory(p);
 }
 
 }  // namespace qelt

@@ -1,9 +1,11 @@
 #include "shell/application.h"
 
+#include <QAction>
 #include <QScreen>
 
 #include "interaction/actions.h"
 #include "interaction/ending.h"
+#include "interaction/history.h"
 #include "interaction/mouse.h"
 #include "program/startup.h"
 #include "shell/twips.h"
@@ -75,6 +77,7 @@ void Application::Run(Handler&& handler) {
     // still write the file.
     try {
         handler(program_);
+        RecordStep(program_);
     } catch (const std::exception& fault) {
         session_.Alert(std::string("The last action could not be completed: ") + fault.what());
     }
@@ -108,6 +111,24 @@ void Application::Wire() {
     click(main_.zoomInBox_8cbn, ZoomInBoxPressed);
     click(main_.End8cbn, EndProgram);
     click(XSpick8frm_->End8cbn, WriteDataFile);
+    WireUndo();
+}
+
+// The standard keys, whichever of the program's windows has the focus.
+void Application::WireUndo() {
+    const auto shortcut = [this](QList<QKeySequence> keys, void (*handler)(Program&)) {
+        auto* action = new QAction(&main_);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        main_.addAction(action);
+        QObject::connect(action, &QAction::triggered, [this, handler] { Run(handler); });
+    };
+    shortcut(QKeySequence::keyBindings(QKeySequence::Undo), Undo);
+    QList<QKeySequence> redo = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redo.contains(QKeySequence(Qt::CTRL | Qt::Key_Y))) {
+        redo.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    }
+    shortcut(redo, Redo);
 }
 
 }  // namespace qelt::shell

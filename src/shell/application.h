@@ -27,6 +27,7 @@ class Application {
   private:
     void Place();
     void Wire();
+    void WireUndo();
     // Runs one event to completion in the core; none runs once the program has ended.
     template <typename Handler>
     void Run(Handler&& handler);

@@ -3,12 +3,25 @@
 namespace qelt::testing {
 
 Before Remember(const MonkeyWorld& w) {
-    return {w.program.drawing.PointsUsed8pint};
+    const History& h = w.program.history;
+    DrawingState atStep;
+    const Step& step = h.steps[h.current];
+    atStep.Points8pudt = step.Points8pudt;
+    atStep.PointsUsed8pint = step.PointsUsed8pint;
+    atStep.Lines8pudt = step.Lines8pudt;
+    atStep.LineCount8pint = step.LineCount8pint;
+    return {w.program.drawing.PointsUsed8pint, h.steps.size(), h.current, atStep};
 }
 
-Findings Violations(const MonkeyWorld& w, const Before& before) {
+Findings Violations(const MonkeyWorld& w, const Before& before, bool undoOrRedo) {
     Findings out;
-    CheckDrawing(w.program.drawing, before, out);
+    // Undo and redo give the pool's high-water mark of the step they restore.
+    Before drawingBefore = before;
+    if (undoOrRedo) {
+        drawingBefore.PointsUsed8pint = w.program.drawing.PointsUsed8pint;
+    }
+    CheckDrawing(w.program.drawing, drawingBefore, out);
+    CheckHistory(w, before, undoOrRedo, out);
     // The file is read back against the drawing, which has to be whole for that.
     if (out.empty()) {
         CheckDataFile(w.program.drawing, out);

@@ -22,17 +22,23 @@ void Report(Findings& out, const Parts&... parts) {
 // What the checks after an event compare with: the state before it.
 struct Before {
     Integer PointsUsed8pint = 0;
+    std::size_t steps = 0;  // of the history
+    std::size_t current = 0;
+    DrawingState atStep;  // the drawing of the history's current step
 };
 Before Remember(const MonkeyWorld& w);
 
-// Every rule that the program's state must keep after any event and does not; empty when all
+// Every rule that the program's state must keep after the event and does not; empty when all
 // hold.
-Findings Violations(const MonkeyWorld& w, const Before& before);
+Findings Violations(const MonkeyWorld& w, const Before& before, bool undoOrRedo = false);
 
 // The parts of Violations, each on its own.
 void CheckDrawing(const DrawingState& d, const Before& before, Findings& out);
 void CheckDisplayLists(const DisplayLists& lists, Findings& out);
 void CheckActionState(const MonkeyWorld& w, Findings& out);
+// Undo and redo: the step an event took is taken back exactly, and given again by redo; the
+// keys leave the drawing of the step they moved to.
+void CheckHistory(const MonkeyWorld& w, const Before& before, bool key, Findings& out);
 // The data file the writer makes of the drawing at this moment, read back.
 void CheckDataFile(const DrawingState& d, Findings& out);
 void CheckDataFileText(std::string_view text, const DrawingState& d, Findings& out);

@@ -311,9 +311,9 @@ Event NextEvent(const MonkeyWorld& w, const Temper& temper, Dice& dice) {
         clicks += weight;
     }
     const bool down = w.program.mouse.MouseState8pstr == PressState::DOWN;
-    const std::array<int, 7> pressMoveReleaseFormClickZoomTime{
-        PressWeight(state, temper), 25, down ? 30 : 5, 6, clicks, 1, 15};
-    switch (Pick(dice, pressMoveReleaseFormClickZoomTime)) {
+    const std::array<int, 8> pressMoveReleaseFormClickZoomKeyTime{
+        PressWeight(state, temper), 25, down ? 30 : 5, 6, clicks, 1, 3, 15};
+    switch (Pick(dice, pressMoveReleaseFormClickZoomKeyTime)) {
         case 0: {
             const Place at = PressPlace(w, state, dice);
             return Press{PressedButton(dice), at.x, at.y};
@@ -334,6 +334,8 @@ Event NextEvent(const MonkeyWorld& w, const Temper& temper, Dice& dice) {
             return ButtonClick{static_cast<Action>(Pick(dice, buttons))};
         case 5:
             return ZoomIn{};
+        case 6:
+            return KeyPress{dice.Below(3) < 2 ? Key::Undo : Key::Redo};
         default:
             return TimerAt{NextTime(w, dice)};
     }

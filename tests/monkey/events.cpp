@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "interaction/actions.h"
+#include "interaction/history.h"
 #include "interaction/mouse.h"
 
 namespace qelt::testing {
@@ -80,9 +81,13 @@ void Deliver(MonkeyWorld& w, const Event& e) {
                        }
                    },
                    [&](const ZoomIn&) { ZoomInBoxPressed(p); },
+                   [&](const KeyPress& k) { k.key == Key::Undo ? Undo(p) : Redo(p); },
                    [&](const TimerAt& t) { w.clock.now = t.seconds; },
                },
                e);
+    if (ReachesProgram(e)) {
+        RecordStep(p);
+    }
 }
 
 std::ostream& operator<<(std::ostream& out, const Event& e) {
@@ -96,6 +101,9 @@ std::ostream& operator<<(std::ostream& out, const Event& e) {
                    [&](const FormMove& m) { mouse("FormMove", m.buttons, m.x, m.y); },
                    [&](const ButtonClick& c) { out << "ButtonClick{" << NameOf(c.button) << '}'; },
                    [&](const ZoomIn&) { out << "ZoomIn{}"; },
+                   [&](const KeyPress& k) {
+                       out << (k.key == Key::Undo ? "KeyPress{Key::Undo}" : "KeyPress{Key::Redo}");
+                   },
                    [&](const TimerAt& t) { out << "TimerAt{" << Number(t.seconds) << '}'; },
                },
                e);

@@ -36,19 +36,24 @@ struct ButtonClick {
     Action button;
 };
 struct ZoomIn {};
+// The standard Undo or Redo key.
+enum class Key { Undo, Redo };
+struct KeyPress {
+    Key key;
+};
 // The timer reads `seconds` (since midnight) from now on.
 struct TimerAt {
     Single seconds;
 };
 
-using Event = std::variant<Press, Move, Release, FormMove, ButtonClick, ZoomIn, TimerAt>;
+using Event = std::variant<Press, Move, Release, FormMove, ButtonClick, ZoomIn, KeyPress, TimerAt>;
 using Events = std::vector<Event>;
 
 const FakeControl& ButtonOf(const MonkeyWorld& w, Action button);
 // Whether the event is handled by the program, rather than only changing the timer.
 bool ReachesProgram(const Event& e);
 // Hands the event to the program as the window system would: a click on a disabled button never
-// arrives.
+// arrives, and the history notes the drawing after every event that arrives.
 void Deliver(MonkeyWorld& w, const Event& e);
 
 // Writes the event as the C++ that makes it again, e.g. Press{1, 120.5, 40}, so that a printed

@@ -17,7 +17,7 @@ std::string DeliverChecked(MonkeyWorld& w, const Event& e) {
         return {};
     }
     std::string said;
-    for (const std::string& finding : Violations(w, before)) {
+    for (const std::string& finding : Violations(w, before, std::holds_alternative<KeyPress>(e))) {
         said += finding + "\n";
     }
     return said;

@@ -1,0 +1,147 @@
+#include "interaction/history.h"
+
+#include <utility>
+
+#include "interaction/actions.h"
+#include "output/data_file.h"
+#include "plotting/rendering.h"
+#include "program/program.h"
+
+namespace qelt {
+
+namespace {
+
+// More steps than anyone takes back, few enough that a long session's memory stays flat.
+constexpr std::size_t kMostSteps = 1000;
+
+// No action under way, or points being edited with none carried.
+bool Resting(const ActionFlags& f) {
+    return f.ReadyForAction8pbol || (f.EditingPoints8pbol && !f.MovingPoint8pbol);
+}
+
+bool EditingPoints(const ActionFlags& f) {
+    return f.EditingPoints8pbol || f.MovingPoint8pbol;
+}
+
+int PointTotal(const Bounded<LineRec, 1, MaxLines>& lines, Integer count) {
+    int total = 0;
+    for (Integer k = 1; k <= count; ++k) {
+        total += lines[k].PtCount;
+    }
+    return total;
+}
+
+// A line can be selected only with two points or more, so a line that goes with one point
+// went with the deletion of its last point.
+const char* WhatChanged(const Step& before, const Step& after) {
+    const int lines = after.LineCount8pint - before.LineCount8pint;
+    const int points = PointTotal(after.Lines8pudt, after.LineCount8pint) -
+                       PointTotal(before.Lines8pudt, before.LineCount8pint);
+    if (lines > 0) {
+        return "new line";
+    }
+    if (lines < 0) {
+        return points == -1 ? "point deleted" : "line deleted";
+    }
+    if (points != 0) {
+        return points > 0 ? "point inserted" : "point deleted";
+    }
+    return "point moved";
+}
+
+Step StepOf(const DrawingState& d, std::string file) {
+    return {d.Points8pudt, d.PointsUsed8pint, d.Lines8pudt,    d.LineCount8pint,
+            d.Groups8pudt, d.GroupCount8pint, std::move(file), ""};
+}
+
+// A selection that names a line or point the restored drawing lacks names none.
+void Restore(DrawingState& d, const Step& s) {
+    d.Points8pudt = s.Points8pudt;
+    d.PointsUsed8pint = s.PointsUsed8pint;
+    d.Lines8pudt = s.Lines8pudt;
+    d.LineCount8pint = s.LineCount8pint;
+    d.Groups8pudt = s.Groups8pudt;
+    d.GroupCount8pint = s.GroupCount8pint;
+    if (d.SelectedLine8pint > d.LineCount8pint) {
+        d.SelectedLine8pint = NoLine;
+        d.SelectedPoint8pint = NoLine;
+    }
+}
+
+void Say(Program& p, const std::string& text) {
+    p.platform.controls.ConcludingInfoToUser8lbl.SetCaption(text);
+}
+
+// Puts the drawing at step `to`, repaints and says what was undone or redone.
+void MoveTo(Program& p, std::size_t to, const std::string& said) {
+    p.history.current = to;
+    Restore(p.drawing, p.history.steps[to]);
+    if (p.actions.ReadyForAction8pbol) {
+        ResetActionButtons(p);
+    }
+    RedrawAll(p.plotView());
+    Say(p, said);
+}
+
+// Points editing starts and ends between events: the floor follows.
+void FollowPointEditing(Program& p) {
+    History& h = p.history;
+    if (!EditingPoints(p.actions)) {
+        h.floor.reset();
+    } else if (!h.floor) {
+        h.floor = h.current;
+    }
+}
+
+void Push(History& h, Step step) {
+    step.what = WhatChanged(h.steps[h.current], step);
+    h.steps.resize(h.current + 1);
+    h.steps.push_back(std::move(step));
+    if (h.steps.size() > kMostSteps) {
+        h.steps.erase(h.steps.begin());
+        if (h.floor && *h.floor > 0) {
+            --*h.floor;
+        }
+    }
+    h.current = h.steps.size() - 1;
+}
+
+}  // namespace
+
+void StartHistory(Program& p) {
+    p.history = History{{StepOf(p.drawing, DataFileText(p.drawing))}, 0, std::nullopt};
+}
+
+void RecordStep(Program& p) {
+    if (Resting(p.actions)) {
+        std::string file = DataFileText(p.drawing);
+        if (file != p.history.steps[p.history.current].file) {
+            Push(p.history, StepOf(p.drawing, std::move(file)));
+        }
+    }
+    FollowPointEditing(p);
+}
+
+void Undo(Program& p) {
+    const History& h = p.history;
+    if (!Resting(p.actions)) {
+        Say(p, "Undo works when no action is under way");
+    } else if (h.current == h.floor.value_or(0)) {
+        Say(p, h.floor ? "Nothing to undo since point editing began" : "Nothing to undo");
+    } else {
+        MoveTo(p, h.current - 1, std::string("Undone: ") + h.steps[h.current].what);
+    }
+}
+
+void Redo(Program& p) {
+    const History& h = p.history;
+    if (!Resting(p.actions)) {
+        Say(p, "Redo works when no action is under way");
+    } else if (h.current + 1 >= h.steps.size()) {
+        Say(p, "Nothing to redo");
+    } else {
+        MoveTo(p, h.current + 1, std::string("Redone: ") + h.steps[h.current + 1].what);
+    }
+}
+
+}  // namespace qelt

@@ -1,0 +1,45 @@
+// Undo and redo: the drawing's history of steps, taken whenever an event leaves it changed.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "state/drawing.h"
+
+namespace qelt {
+
+struct Program;
+
+// The drawing tables as they stood after one step, with the data file they make.
+struct Step {
+    Bounded<PointRec, 1, MaxPoints> Points8pudt;
+    Integer PointsUsed8pint = 0;
+    Bounded<LineRec, 1, MaxLines> Lines8pudt;
+    Integer LineCount8pint = 0;
+    Bounded<GroupRec, 0, 9> Groups8pudt;
+    Integer GroupCount8pint = 0;
+    std::string file;
+    const char* what = "";  // what the step did, e.g. "point moved"
+};
+
+struct History {
+    std::vector<Step> steps;  // the first is the drawing the run started with
+    std::size_t current = 0;  // the step the drawing stands at; later ones can be redone
+    // While points are edited, undo goes back no further than the step editing began at, so
+    // that the line being edited keeps existing.
+    std::optional<std::size_t> floor;
+};
+
+// The drawing as it stands becomes the first step, with nothing to undo or redo.
+void StartHistory(Program& p);
+// After every event: when the program rests and its drawing makes another data file than the
+// current step, the drawing becomes a new step and the steps that could be redone are dropped.
+void RecordStep(Program& p);
+// The drawing of the previous (next) step, with a full repaint and a word on the completion
+// line; only while the program rests.
+void Undo(Program& p);
+void Redo(Program& p);
+
+}  // namespace qelt

@@ -108,6 +108,17 @@ class TypicalSequenceTest : public QObject {
         // was selected any more.
         QCOMPARE(Pixel(155, 115), kLightGrey);
     }
+
+    void thenUndoTheDeletionFromTheCrossSectionWindow() {
+        QWidget& cross = app.crossSectionWindow();
+        cross.show();
+        cross.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&cross));
+        QTest::keyClick(&cross, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w().ConcludingInfoToUser8lbl->text(), QString("Undone: line deleted"));
+        QCOMPARE(app.program().drawing.LineCount8pint, qelt::Integer{2});
+        QCOMPARE(Pixel(450, 350), kBlack);
+    }
 };
 
 QTEST_MAIN(TypicalSequenceTest)

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "interaction/history.h"
+#include "output/data_file.h"
+#include "support/scenario.h"
+
+namespace qelt::testing {
+namespace {
+
+const Points kLine{{100, 100}, {200, 130}, {300, 160}};
+const char* const kRefused = "Undo works when no action is under way";
+
+// Runs each action as one event of the window system: the history notes the drawing after it.
+void Events(Program& p, std::initializer_list<std::function<void()>> actions) {
+    for (const auto& action : actions) {
+        action();
+        RecordStep(p);
+    }
+}
+
+// A started program with kLine drawn, its history started afresh.
+struct Drawn {
+    Drawn() {
+        DrawLine(w.Started(), kLine);
+        StartHistory(w.program);
+    }
+    std::string File() const { return DataFileText(w.program.drawing); }
+    FakeWorld w;
+};
+
+TEST(History, EachKindOfStepIsUndoneAndRedone) {
+    struct Case {
+        const char* what;
+        std::function<void(Program&)> step;
+    };
+    const Case cases[] = {
+        {"new line",
+         [](Program& p) { Events(p, {[&] {
+                                     DrawLine(p, {{400, 300}, {500, 350}});
+                                 }}); }},
+        {"line deleted",
+         [](Program& p) {
+             Events(p, {[&] { Button2Pressed(p); }, [&] { Click(p, 1, 150, 120); },
+                        [&] { Button2Pressed(p); }, [&] { Button4Pressed(p); }});
+         }},
+        {"point moved",
+         [](Program& p) {
+             Events(p, {[&] { EditLineAt(p, 150, 120); }, [&] { Click(p, 1, 200, 140); },
+                        [&] { Click(p, 1, 250, 140); }});
+         }},
+        {"point inserted",
+         [](Program& p) {
+             Events(p, {[&] { EditLineAt(p, 150, 120); }, [&] { Click(p, 1, 150, 125); },
+                        [&] { Click(p, 1, 160, 130); }});
+         }},
+        {"point deleted",
+         [](Program& p) {
+             Events(p, {[&] { EditLineAt(p, 150, 120); }, [&] { Click(p, 2, 210, 145); }});
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Drawn d;
+        Program& p = d.w.program;
+        const std::string before = d.File();
+        c.step(p);
+        const std::string after = d.File();
+        ASSERT_NE(after, before);
+        Events(p, {[&] { Undo(p); }});
+        EXPECT_EQ(d.w.Concluding.Caption(), std::string("Undone: ") + c.what);
+        EXPECT_EQ(d.File(), before);
+        Events(p, {[&] { Redo(p); }});
+        EXPECT_EQ(d.w.Concluding.Caption(), std::string("Redone: ") + c.what);
+        EXPECT_EQ(d.File(), after);
+    }
+}
+
+TEST(History, ACancelledLineAndADropInPlaceAreNoSteps) {
+    Drawn d;
+    Program& p = d.w.program;
+    Events(p,
+           {[&] { Button1Pressed(p); }, [&] { Click(p, 1, 400, 300); }, [&] { CancelPressed(p); }});
+    Events(p, {[&] { Undo(p); }});
+    EXPECT_EQ(d.w.Concluding.Caption(), "Nothing to undo");
+    Events(p, {[&] { EditLineAt(p, 150, 120); }, [&] { Click(p, 1, 200, 130); },
+               [&] { Click(p, 1, 200, 130); }});
+    Events(p, {[&] { Undo(p); }});
+    EXPECT_EQ(d.w.Concluding.Caption(), "Nothing to undo since point editing began");
+    EXPECT_EQ(LinePoints(p.drawing, 1), kLine);
+}
+
+TEST(History, TheKeysActOnlyAtRest) {
+    const std::function<void(Program&)> unrested[] = {
+        [](Program& p) { Button1Pressed(p); },  // a new line under way
+        [](Program& p) { Button2Pressed(p); },  // selecting a line
+        [](Program& p) {                        // carrying a point
+            EditLineAt(p, 150, 120);
+            Click(p, 1, 200, 140);
+        },
+    };
+    for (const auto& enter : unrested) {
+        Drawn d;
+        Program& p = d.w.program;
+        Events(p, {[&] { enter(p); }});
+        const Screen shown = Shown(d.w);
+        const std::string file = d.File();
+        for (void (*key)(Program&) : {Undo, Redo}) {
+            Events(p, {[&] { key(p); }});
+            EXPECT_EQ(Shown(d.w), shown);
+            EXPECT_EQ(d.File(), file);
+        }
+        EXPECT_EQ(d.w.Concluding.Caption(), "Redo works when no action is under way");
+        Events(p, {[&] { Undo(p); }});
+        EXPECT_EQ(d.w.Concluding.Caption(), kRefused);
+    }
+}
+
+TEST(History, PointEditingUndoesNoFurtherThanItsStart) {
+    Drawn d;
+    Program& p = d.w.program;
+    Events(p, {[&] {
+                   DrawLine(p, {{400, 300}, {500, 350}});
+               },
+               [&] { EditLineAt(p, 150, 120); }, [&] { Click(p, 2, 210, 145); }});
+    Events(p, {[&] { Undo(p); }, [&] { Undo(p); }});
+    EXPECT_EQ(d.w.Concluding.Caption(), "Nothing to undo since point editing began");
+    EXPECT_EQ(p.drawing.LineCount8pint, 2);
+    EXPECT_EQ(LinePoints(p.drawing, 1), kLine);
+    EXPECT_EQ(d.w.Button3.Caption(), "Done point editing");
+    Events(p, {[&] { Button3Pressed(p); }, [&] { Undo(p); }});
+    EXPECT_EQ(p.drawing.LineCount8pint, 1) << "back in idle, the new line can be undone";
+    EXPECT_EQ(d.w.Button2.Caption(), "Modify a Line");
+}
+
+TEST(History, ANewStepDropsRedoAndANewPointTakesTheSlotItWouldHaveTaken) {
+    Drawn d;
+    Program& p = d.w.program;
+    Events(p, {[&] { DrawLine(p, {{400, 300}, {500, 350}}); }, [&] { Undo(p); }});
+    EXPECT_EQ(p.drawing.PointsUsed8pint, 3);
+    Events(p, {[&] { DrawLine(p, {{600, 100}}); }, [&] { Redo(p); }});
+    EXPECT_EQ(d.w.Concluding.Caption(), "Nothing to redo");
+    EXPECT_EQ(p.drawing.Lines8pudt[2].PtIdx[1], 4);
+    EXPECT_EQ(p.drawing.PointsUsed8pint, 4);
+}
+
+}  // namespace
+}  // namespace qelt::testing

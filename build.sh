@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, then launches the program ("run"), runs every test ("test"),
-# or runs every test built with the address and undefined-behaviour sanitizers ("sanitize").
+# Installs what is missing, then builds only the program and launches it ("run"), builds and
+# runs every test ("test"), or runs every test built with the address and undefined-behaviour
+# sanitizers ("sanitize").
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           librapidcheck-dev fonts-dejavu-core qt6-qpa-plugins xvfb xdotool desktop-file-utils dpkg-dev
-          file)
+          file librsvg2-bin groff-base appstream lintian)
 
 install_missing() {
     local missing=()
@@ -21,11 +22,12 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
+# build DIR TARGET [CMAKE_OPTION...]
 build() {
-    local dir=$1
-    shift
+    local dir=$1 target=$2
+    shift 2
     cmake -S . -B "$dir" "$@"
-    cmake --build "$dir" -j2
+    cmake --build "$dir" -j2 --target "$target"
 }
 
 run_tests() {
@@ -35,18 +37,18 @@ run_tests() {
 case "${1:-}" in
     run)
         install_missing
-        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        build build qelt-cad -DCMAKE_BUILD_TYPE=RelWithDebInfo
         exec ./build/qelt-cad
         ;;
     test)
         install_missing
-        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        build build all -DCMAKE_BUILD_TYPE=RelWithDebInfo
         run_tests build
         ;;
     sanitize)
         # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
         install_missing
-        build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQELT_SANITIZE=ON
+        build build-sanitize all -DCMAKE_BUILD_TYPE=Debug -DQELT_SANITIZE=ON
         export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
         export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
         run_tests build-sanitize

@@ -5,6 +5,7 @@
 
 #include "state/checked.h"
 #include "state/palette.h"
+#include "support/param_names.h"
 
 namespace qelt {
 namespace {
@@ -26,7 +27,11 @@ INSTANTIATE_TEST_SUITE_P(Ties, NearestTest,
                                            NearestCase{392.5, 392}, NearestCase{110.5, 110},
                                            NearestCase{221.5, 222}, NearestCase{4.4999, 4},
                                            NearestCase{32767.4, 32767},
-                                           NearestCase{-32768.5, -32768}));
+                                           NearestCase{-32768.5, -32768}),
+                         [](const auto& info) {
+                             return testing::NumberName(info.param.value) + "To" +
+                                    testing::NumberName(info.param.expected);
+                         });
 
 TEST(Nearest, OutsideTheIntegerRangeOverflows) {
     for (double value : {32767.5, 32768.0, -32768.6, 1e9, std::numeric_limits<double>::quiet_NaN(),

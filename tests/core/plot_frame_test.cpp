@@ -6,6 +6,7 @@
 #include "plotting/frame.h"
 #include "state/checked.h"
 #include "support/fake_platform.h"
+#include "support/param_names.h"
 
 namespace qelt::testing {
 namespace {
@@ -212,7 +213,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{-54.32F, "-54.32"}, NumberCase{1234567, "1234567"},
                       NumberCase{12345678, "1.234568E+07"}, NumberCase{100.0001F, "100"},
                       NumberCase{5.9991F, "6"}, NumberCase{7.99F, "7.99"},
-                      NumberCase{25.39882F, "25.39882"}, NumberCase{0.9994F, "1"}));
+                      NumberCase{25.39882F, "25.39882"}, NumberCase{0.9994F, "1"}),
+    [](const auto& info) { return NumberName(info.param.value) + "As" + Spelt(info.param.text); });
 
 }  // namespace
 }  // namespace qelt::testing

@@ -5,6 +5,7 @@
 
 #include "plotting/primitives.h"
 #include "support/fake_platform.h"
+#include "support/param_names.h"
 
 namespace qelt::testing {
 namespace {
@@ -35,7 +36,12 @@ INSTANTIATE_TEST_SUITE_P(Points, InsideCanvas,
                                            EdgeCase{400, 200, true}, EdgeCase{-1, 0, false},
                                            EdgeCase{0, -1, false}, EdgeCase{786, 0, false},
                                            EdgeCase{0, 443, false}, EdgeCase{-1, 443, false},
-                                           EdgeCase{-32768, 32767, false}));
+                                           EdgeCase{-32768, 32767, false}),
+                         [](const auto& info) {
+                             return "X" + NumberName(info.param.x) + "Y" +
+                                    NumberName(info.param.y) +
+                                    (info.param.inside ? "Inside" : "Outside");
+                         });
 
 TEST(Primitives, TheInsideTestFollowsTheCanvasSize) {
     FakeWorld narrow(100, 50);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "plotting/rendering.h"
+#include "support/param_names.h"
 #include "support/scenario.h"
 
 namespace qelt::testing {
@@ -154,7 +155,11 @@ TEST_P(SquareExtent, HalfOfTheUnitRoundedHalfToEven) {
 
 INSTANTIATE_TEST_SUITE_P(Units, SquareExtent,
                          ::testing::Values(SquareCase{9, 4}, SquareCase{11, 6},
-                                           SquareCase{7.85F, 4}, SquareCase{8, 4}));
+                                           SquareCase{7.85F, 4}, SquareCase{8, 4}),
+                         [](const auto& info) {
+                             return "Unit" + NumberName(info.param.unit) + "Half" +
+                                    NumberName(info.param.half);
+                         });
 
 TEST(Rendering, AFirstSegmentStartingOutsideIsDrawnFromTheOrigin) {
     FakeWorld w;

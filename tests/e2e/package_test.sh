@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# `cpack -G DEB` builds a package that holds the program and its desktop entry and depends on
-# the Qt 6 widgets library. The package is only inspected, never installed.
+# `cpack -G DEB` builds a package that holds the program, its desktop entry, icons, AppStream
+# metadata, manual page and Debian documents, depends on the Qt 6 widgets library and draws no
+# error from lintian. The package is only inspected, never installed.
 #
 #   package_test.sh BUILD_DIR
 set -euo pipefail
@@ -29,7 +30,12 @@ deb=${debs[0]}
 
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/qelt-cad ./usr/share/applications/qelt-cad.desktop \
-    ./usr/share/icons/hicolor/scalable/apps/qelt-cad.svg; do
+    ./usr/share/icons/hicolor/scalable/apps/qelt-cad.svg \
+    ./usr/share/icons/hicolor/64x64/apps/qelt-cad.png \
+    ./usr/share/icons/hicolor/128x128/apps/qelt-cad.png \
+    ./usr/share/metainfo/io.github.qelt_cad.qelt_cad.metainfo.xml \
+    ./usr/share/man/man1/qelt-cad.1.gz ./usr/share/doc/qelt-cad/copyright \
+    ./usr/share/doc/qelt-cad/changelog.gz; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 
@@ -40,4 +46,12 @@ for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins;
 done
 [ "$(dpkg-deb -f "$deb" Package)" = qelt-cad ] || fail "wrong package name"
 [ "$(dpkg-deb -f "$deb" Section)" = graphics ] || fail "wrong section"
+
+if ! command -v lintian >/dev/null; then
+    echo "lintian is not installed: the package's lint skipped"
+    exit 77
+fi
+# Warnings are reported, errors fail.
+lint=$(lintian --fail-on error "$deb" 2>&1) || fail "lintian: $lint"
+grep '^W:' <<<"$lint" || true
 echo "PASS: $(basename "$deb") depends on: $depends"

@@ -137,8 +137,9 @@ std::optional<PointFields> ParsePoint(std::string_view fields) {
 // Every later use of a point stays within its arithmetic, and these are the widest bounds for
 // which it does. The pointer reaches the program as whole pixels from the canvas's corner;
 // while a button is held it may be anywhere on a screen, which we take to be within
-// -16384..16383. The program stores pointer positions as points (adding, moving and inserting
-// them), so its own points never leave that range either. Within it:
+// -16384..16383: 32768 positions, the most whose differences all fit in 16 bits. The program
+// stores pointer positions as points (adding, moving and inserting them), so its own points
+// never leave that range either. Within it:
 // - the point search subtracts a point from the pointer in 16 bits: 16383 - (-16384) = 32767
 //   and -16384 - 16383 = -32767 fit, one pixel further on either side does not;
 // - it squares and adds both differences in 32 bits: 2 * 32767^2 = 2,147,352,578 fits;

@@ -2,10 +2,14 @@
 
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "output/data_file.h"
 #include "output/data_file_texts.h"
+#include "output/read_data_file.h"
+#include "plotting/rendering.h"
+#include "state/checked.h"
 #include "support/example_file.h"
 #include "support/scenario.h"
 
@@ -273,6 +277,255 @@ TEST(WriteDataFile, DrawingGoesOnAfterAFailureAndTheLaterWriteHasEverything) {
                       "InLine               Point >                        -3  4  UN", kLineEnd},
                      kLinesEnd,
                      kFileEnd})));
+}
+
+// The drawing read from a file that has to be taken.
+DrawingState Taken(std::string_view file) {
+    auto read = ReadDataFile(file);
+    if (const auto* error = std::get_if<DataFileError>(&read)) {
+        ADD_FAILURE() << "line " << error->line << ": " << error->message;
+        return {};
+    }
+    return std::get<DrawingState>(std::move(read));
+}
+
+TEST(ReadDataFile, ExampleIsTheDrawingClickedInAndWritesItselfAgain) {
+    FakeWorld w;
+    Program& p = w.Started();
+    DrawLine(p, {{100, 200}, {150, 250}});
+    const DrawingState d = Taken(kExample);
+    EXPECT_TRUE(d.Points8pudt == p.drawing.Points8pudt);
+    EXPECT_TRUE(d.Lines8pudt == p.drawing.Lines8pudt);
+    EXPECT_EQ(d.PointsUsed8pint, 2);
+    EXPECT_EQ(d.LineCount8pint, 1);
+    EXPECT_EQ(d.GroupCount8pint, 0);
+    EXPECT_EQ(d.SelectedLine8pint, 0);
+    EXPECT_EQ(d.SelectedPoint8pint, 0);
+    EXPECT_EQ(DataFileText(d), kExample);
+}
+
+// Every kind of record and field: an empty line, codes of every width, the extreme coordinates,
+// and groups, one of them empty and nameless.
+std::string VariedFile() {
+    DrawingState d;
+    d.Lines8pudt[AddLine(d, {{-16384, 16383}, {0, -1}})].Code = "A";
+    AddLine(d, {});
+    d.Lines8pudt[AddLine(d, {{16383, -16384}})].Code = "";
+    d.Lines8pudt[AddLine(d, {{7, 12345}})].Code = " B";
+    d.GroupCount8pint = 2;
+    GroupRec& clay = d.Groups8pudt[1];
+    clay.Name = "Clay, soft";
+    clay.LineCount = 2;
+    clay.LineNo[1] = 4;
+    clay.LineNo[2] = 1;
+    return DataFileText(d);
+}
+
+std::string LfLineEnds(std::string file) {
+    std::erase(file, '\r');
+    return file;
+}
+
+std::string TrailingSpacesRemoved(const std::string& file) {
+    std::string stripped;
+    for (std::size_t at = 0; at < file.size();) {
+        const std::size_t end = file.find_first_of("\r\n", at);
+        const std::string_view line(file.data() + at, end - at);
+        stripped.append(line.substr(0, line.find_last_not_of(' ') + 1));
+        at = file.find('\n', end) + 1;
+        stripped.append(file, end, at - end);
+    }
+    return stripped;
+}
+
+struct ToolChange {
+    const char* name;
+    std::string (*change)(const std::string&);
+};
+
+class ReadChangedFile : public ::testing::TestWithParam<ToolChange> {};
+
+TEST_P(ReadChangedFile, GivesTheDrawingThatWritesTheFileAsItWas) {
+    for (const std::string& file : {std::string(kExample), VariedFile()}) {
+        const std::string changed = GetParam().change(file);
+        EXPECT_EQ(DataFileText(Taken(changed)), file) << changed;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tools, ReadChangedFile,
+    ::testing::Values(ToolChange{"Unchanged", [](const std::string& f) { return f; }},
+                      ToolChange{"LfLineEnds", [](const std::string& f) { return LfLineEnds(f); }},
+                      ToolChange{"TrailingSpacesRemoved", &TrailingSpacesRemoved},
+                      ToolChange{"Both",
+                                 [](const std::string& f) {
+                                     return LfLineEnds(TrailingSpacesRemoved(f));
+                                 }}),
+    [](const auto& info) { return info.param.name; });
+
+// The file of a drawing whose lines have these numbers of points, all at (1, 1).
+std::string FileOfLines(const std::vector<int>& pointCounts) {
+    DrawingState d;
+    for (int count : pointCounts) {
+        AddLine(d, Points(count, {1, 1}));
+    }
+    return DataFileText(d);
+}
+
+std::string Replaced(std::string file, std::string_view from, std::string_view to) {
+    const std::size_t at = file.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? file : file.replace(at, from.size(), to);
+}
+
+// One point more in `line` than its `count` points.
+std::string OnePointMore(const std::string& file, int line, int count) {
+    const std::string start = "CADline=" + std::to_string(line) + "   #=";
+    const std::string comment = std::string("\r\n") + std::string(kComment) + "\r\n";
+    return Replaced(file, start + std::to_string(count) + comment,
+                    start + std::to_string(count + 1) + comment +
+                        "InLine               Point >                        1  1  UN\r\n");
+}
+
+struct BadFile {
+    const char* name;
+    std::string (*make)();
+    int line;
+    std::string message;
+};
+
+class ReadBadFile : public ::testing::TestWithParam<BadFile> {};
+
+TEST_P(ReadBadFile, RefusedAtTheLineWithWhatWasExpected) {
+    const std::string file = GetParam().make();
+    const auto read = ReadDataFile(file);
+    ASSERT_TRUE(std::holds_alternative<DataFileError>(read)) << file;
+    EXPECT_EQ(std::get<DataFileError>(read), (DataFileError{GetParam().line, GetParam().message}));
+}
+
+const std::string kLineEndExpected =
+    R"(expected "LoopEnd              Endof >                        ________EndOf " )";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReadBadFile,
+    ::testing::Values(
+        BadFile{"MoreLinesCountedThanGiven",
+                [] { return Replaced(kExample, "#=1\r\n", "#=2\r\n"); }, 15,
+                R"(expected "LoopingStart     CADline Loop >                 CADline=2   #=" )"
+                "and the point count of line 2"},
+        BadFile{"FewerLinesCountedThanGiven",
+                [] { return Replaced(kExample, "#=1\r\n", "#=0\r\n"); }, 10,
+                R"(expected "LoopEnd          Endof >                        ___EndOf" )"
+                "(end of the lines)"},
+        BadFile{"FewerPointsCountedThanGiven",
+                [] { return Replaced(kExample, "#=2\r\n", "#=1\r\n"); }, 13,
+                kLineEndExpected + "(end of line 1's block)"},
+        BadFile{"MorePointsCountedThanGiven",
+                [] { return Replaced(kExample, "#=2\r\n", "#=3\r\n"); }, 14,
+                R"(expected "InLine               Point >                        " )"
+                "and X, Y and code (point 3 of line 1)"},
+        BadFile{"BlockOfAnotherPosition",
+                [] { return Replaced(kExample, "CADline=1", "CADline=2"); }, 10,
+                R"(expected "LoopingStart     CADline Loop >                 CADline=1   #=" )"
+                "and the point count of line 1"},
+        BadFile{"TwentyOnePointsInALine", [] { return OnePointMore(FileOfLines({20}), 1, 20); }, 10,
+                "line 1 has 21 points; at most 20"},
+        BadFile{"FiftySixPoints",
+                [] {
+                    return OnePointMore(FileOfLines({20, 20, 15}), 3, 15);
+                },
+                56, "56 points in all; at most 55"},
+        BadFile{"FortyFourLines",
+                [] {
+                    return Replaced(
+                        Replaced(FileOfLines(std::vector<int>(43, 0)), "#=43\r\n", "#=44\r\n"),
+                        "LoopEnd          Endof",
+                        "LoopingStart     CADline Loop >                 CADline=44   #=0\r\n" +
+                            std::string(kComment) + "\r\n" + std::string(kLineEnd) +
+                            "\r\nLoopEnd          Endof");
+                },
+                9, "44 lines; at most 43"},
+        BadFile{"LeadingZero", [] { return Replaced(kExample, " 100  ", " 0100  "); }, 12,
+                R"(expected "InLine               Point >                        " )"
+                "and X, Y and code (point 1 of line 1)"},
+        BadFile{"CoordinateAboveTheBound",
+                [] { return Replaced(kExample, "  250  ", "  16384  "); }, 13,
+                "expected coordinates from -16384 to 16383 (point 2 of line 1)"},
+        BadFile{"CoordinateBelowTheBound", [] { return Replaced(kExample, " 100  ", " -16385  "); },
+                12, "expected coordinates from -16384 to 16383 (point 1 of line 1)"},
+        BadFile{"CodeChangesWithinALine", [] { return Replaced(kExample, "250  UN", "250  SA"); },
+                13, R"(expected the code "UN" of the line's first point (point 2 of line 1))"},
+        BadFile{"GroupOfALineThatIsNot",
+                [] {
+                    return Replaced(kExample, " \r\n               >",
+                                    " \r\nDefine GroupOf >                  Trends Sand\r\n"
+                                    "InLine                                  2\r\n"
+                                    "End GroupData                     End\r\n"
+                                    "               >");
+                },
+                21, "expected the number of a line of the drawing (group 1)"},
+        BadFile{"ChangedFixedText", [] { return Replaced(kExample, "v3", "v4"); }, 2,
+                R"(expected "Qelt-CAD-v3")"},
+        BadFile{"TextAfterTheEnd", [] { return kExample + std::string("\r\n"); }, 22,
+                "expected the end of the file"},
+        BadFile{"EndsEarly",
+                [] {
+                    const std::string file = kExample;
+                    return file.substr(0, file.find("LoopEnd          Endof"));
+                },
+                15,
+                R"(expected "LoopEnd          Endof >                        ___EndOf" )"
+                "(end of the lines), found the end of the file"},
+        BadFile{"Empty", [] { return std::string(); }, 1,
+                R"(expected "X,Y,Line,CADoCode", found the end of the file)"},
+        BadFile{"NulByte",
+                [] { return Replaced(kExample, "200  UN", std::string("200\0  UN", 8)); }, 12,
+                "expected text, found the control byte 0x00"},
+        BadFile{"MixedLineEnds", [] { return Replaced(kExample, "Point \r\n", "Point \n"); }, 5,
+                "expected CR LF at the end of the line"},
+        BadFile{"LastLineUnended",
+                [] { return Replaced(kExample, "EndOfDataFile\r\n", "EndOfDataFile"); }, 21,
+                "expected CR LF at the end of the line"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ReadDataFile, LargestDrawingIsWellWithinTheCap) {
+    DrawingState d;
+    for (int k = 1; k <= MaxLines; ++k) {
+        AddLine(d, Points(k <= 5 ? 10 : (k <= 10 ? 1 : 0), {-16384, -16384}));
+    }
+    d.GroupCount8pint = 9;
+    for (int g = 1; g <= 9; ++g) {
+        d.Groups8pudt[g].LineCount = 11;
+        for (int i = 1; i <= 11; ++i) {
+            d.Groups8pudt[g].LineNo[i] = static_cast<Integer>(30 + i);
+        }
+    }
+    const std::string file = DataFileText(d);
+    EXPECT_EQ(file.size(), 18'261U);
+    EXPECT_EQ(DataFileText(Taken(file)), file);
+    EXPECT_EQ(std::get<DataFileError>(ReadDataFile(std::string(MaxDataFileBytes + 1, ' '))),
+              (DataFileError{1, "expected at most 65536 bytes, found 65537"}));
+}
+
+// Points at the bounds, the pointer at the far side of them: the point search's differences
+// and squares, and the symbols drawn around the points, stay in range; one pixel beyond does not.
+TEST(ReadDataFile, CoordinateBoundsKeepThePointSearchInRange) {
+    FakeWorld w;
+    Program& p = w.Started();
+    p.drawing = Taken(
+        Replaced(Replaced(kExample, "100  200", "-16384  -16384"), "150  250", "16383  16383"));
+    bool midpoint = false;
+    Integer line = 0;
+    Integer point = 0;
+    for (Integer far : {MinFileCoordinate, MaxFileCoordinate}) {
+        p.mouse.MouseX8pint = far;
+        p.mouse.MouseY8pint = far;
+        EXPECT_NO_THROW(FindNearestPoint(p, NoLine, true, midpoint, line, point)) << far;
+    }
+    EXPECT_NO_THROW(BuildDisplayList(p));
+    EXPECT_NO_THROW(PaintCanvas(p));
+    p.drawing.Points8pudt[1].X = MinFileCoordinate - 1;
+    EXPECT_THROW(FindNearestPoint(p, NoLine, true, midpoint, line, point), OverflowError);
 }
 
 }  // namespace

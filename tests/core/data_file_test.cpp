@@ -514,18 +514,13 @@ TEST(ReadDataFile, CoordinateBoundsKeepThePointSearchInRange) {
     Program& p = w.Started();
     p.drawing = Taken(
         Replaced(Replaced(kExample, "100  200", "-16384  -16384"), "150  250", "16383  16383"));
-    bool midpoint = false;
-    Integer line = 0;
-    Integer point = 0;
     for (Integer far : {MinFileCoordinate, MaxFileCoordinate}) {
-        p.mouse.MouseX8pint = far;
-        p.mouse.MouseY8pint = far;
-        EXPECT_NO_THROW(FindNearestPoint(p, NoLine, true, midpoint, line, point)) << far;
+        EXPECT_NO_THROW(FindNearestPoint(p.drawing, NoLine, far, far, true)) << far;
     }
-    EXPECT_NO_THROW(BuildDisplayList(p));
-    EXPECT_NO_THROW(PaintCanvas(p));
+    EXPECT_NO_THROW(BuildDisplayList(p.plotView()));
+    EXPECT_NO_THROW(PaintCanvas(p.plotView()));
     p.drawing.Points8pudt[1].X = MinFileCoordinate - 1;
-    EXPECT_THROW(FindNearestPoint(p, NoLine, true, midpoint, line, point), OverflowError);
+    EXPECT_THROW(FindNearestPoint(p.drawing, NoLine, MaxFileCoordinate, 0, true), OverflowError);
 }
 
 }  // namespace

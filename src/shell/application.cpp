@@ -7,6 +7,7 @@
 #include "interaction/ending.h"
 #include "interaction/history.h"
 #include "interaction/mouse.h"
+#include "interaction/open_drawing.h"
 #include "program/startup.h"
 #include "shell/twips.h"
 
@@ -66,6 +67,10 @@ void Application::Place() {
 
 void Application::Start() {
     Run([](Program& p) { Form_Load(p); });
+}
+
+void Application::Open(const DrawingState& drawing, const std::string& name) {
+    Run([&](Program& p) { OpenDrawing(p, drawing, name); });
 }
 
 template <typename Handler>

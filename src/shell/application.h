@@ -17,6 +17,8 @@ class Application {
     Application();
     // The main window's load event: sets everything up and shows the windows.
     void Start();
+    // After Start: puts a drawing read from the file `name` in place of the empty one.
+    void Open(const DrawingState& drawing, const std::string& name);
 
     MainWindow& mainWindow() { return main_; }
     SecondaryWindow& crossSectionWindow() { return *XSpick8frm_; }

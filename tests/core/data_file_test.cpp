@@ -5,6 +5,8 @@
 #include <variant>
 #include <vector>
 
+#include "interaction/history.h"
+#include "interaction/open_drawing.h"
 #include "output/data_file.h"
 #include "output/data_file_texts.h"
 #include "output/read_data_file.h"
@@ -505,6 +507,22 @@ TEST(ReadDataFile, LargestDrawingIsWellWithinTheCap) {
     EXPECT_EQ(DataFileText(Taken(file)), file);
     EXPECT_EQ(std::get<DataFileError>(ReadDataFile(std::string(MaxDataFileBytes + 1, ' '))),
               (DataFileError{1, "expected at most 65536 bytes, found 65537"}));
+}
+
+// Opened at start-up: the buttons offer the line, the canvas shows it, the completion line says
+// what was read, and there is nothing before it to undo.
+TEST(ReadDataFile, OpenedDrawingIsShownReadyToEdit) {
+    FakeWorld w;
+    Program& p = w.Started();
+    OpenDrawing(p, Taken(kExample), "section7/Qelt-CAD-float.csv");
+    EXPECT_EQ(w.Button2.Caption(), "Modify a Line");
+    EXPECT_TRUE(w.Button2.Enabled());
+    EXPECT_EQ(w.Concluding.Caption(), "Read 1 line, 2 points from section7/Qelt-CAD-float.csv");
+    EXPECT_EQ(w.canvas.calls.back(), "dot 150 250 w1 c0");
+    Undo(p);
+    EXPECT_EQ(w.Concluding.Caption(), "Nothing to undo");
+    WriteDataFile(p);
+    EXPECT_EQ(w.output.files.at(0).second, kExample);
 }
 
 // Points at the bounds, the pointer at the far side of them: the point search's differences

@@ -33,7 +33,7 @@ int PointTotal(const Bounded<LineRec, 1, MaxLines>& lines, Integer count) {
 
 // A line can be selected only with two points or more, so a line that goes with one point
 // went with the deletion of its last point.
-const char* WhatChanged(const Step& before, const Step& after) {
+const char* WhatChanged(const DrawingTables& before, const DrawingTables& after) {
     const int lines = after.LineCount8pint - before.LineCount8pint;
     const int points = PointTotal(after.Lines8pudt, after.LineCount8pint) -
                        PointTotal(before.Lines8pudt, before.LineCount8pint);
@@ -49,17 +49,25 @@ const char* WhatChanged(const Step& before, const Step& after) {
     return "point moved";
 }
 
+DrawingTables TablesOf(const DrawingState& d) {
+    return {d.Points8pudt, d.PointsUsed8pint, d.Lines8pudt, d.LineCount8pint};
+}
+
+bool SameTables(const DrawingState& d, const DrawingTables& t) {
+    return d.PointsUsed8pint == t.PointsUsed8pint && d.LineCount8pint == t.LineCount8pint &&
+           d.Points8pudt == t.Points8pudt && d.Lines8pudt == t.Lines8pudt;
+}
+
 Step StepOf(const DrawingState& d, std::string file) {
-    return {d.Points8pudt, d.PointsUsed8pint, d.Lines8pudt,    d.LineCount8pint,
-            d.Groups8pudt, d.GroupCount8pint, std::move(file), ""};
+    return {TablesOf(d), d.Groups8pudt, d.GroupCount8pint, std::move(file), ""};
 }
 
 // A selection that names a line or point the restored drawing lacks names none.
 void Restore(DrawingState& d, const Step& s) {
-    d.Points8pudt = s.Points8pudt;
-    d.PointsUsed8pint = s.PointsUsed8pint;
-    d.Lines8pudt = s.Lines8pudt;
-    d.LineCount8pint = s.LineCount8pint;
+    d.Points8pudt = s.tables.Points8pudt;
+    d.PointsUsed8pint = s.tables.PointsUsed8pint;
+    d.Lines8pudt = s.tables.Lines8pudt;
+    d.LineCount8pint = s.tables.LineCount8pint;
     d.Groups8pudt = s.Groups8pudt;
     d.GroupCount8pint = s.GroupCount8pint;
     if (d.SelectedLine8pint > d.LineCount8pint) {
@@ -76,6 +84,7 @@ void Say(Program& p, const std::string& text) {
 void MoveTo(Program& p, std::size_t to, const std::string& said) {
     p.history.current = to;
     Restore(p.drawing, p.history.steps[to]);
+    p.history.compared = p.history.steps[to].tables;
     if (p.actions.ReadyForAction8pbol) {
         ResetActionButtons(p);
     }
@@ -94,7 +103,7 @@ void FollowPointEditing(Program& p) {
 }
 
 void Push(History& h, Step step) {
-    step.what = WhatChanged(h.steps[h.current], step);
+    step.what = WhatChanged(h.steps[h.current].tables, step.tables);
     h.steps.resize(h.current + 1);
     h.steps.push_back(std::move(step));
     if (h.steps.size() > kMostSteps) {
@@ -109,14 +118,17 @@ void Push(History& h, Step step) {
 }  // namespace
 
 void StartHistory(Program& p) {
-    p.history = History{{StepOf(p.drawing, DataFileText(p.drawing))}, 0, std::nullopt};
+    p.history =
+        History{{StepOf(p.drawing, DataFileText(p.drawing))}, 0, std::nullopt, TablesOf(p.drawing)};
 }
 
 void RecordStep(Program& p) {
-    if (Resting(p.actions)) {
+    History& h = p.history;
+    if (Resting(p.actions) && !SameTables(p.drawing, h.compared)) {
+        h.compared = TablesOf(p.drawing);
         std::string file = DataFileText(p.drawing);
-        if (file != p.history.steps[p.history.current].file) {
-            Push(p.history, StepOf(p.drawing, std::move(file)));
+        if (file != h.steps[h.current].file) {
+            Push(h, StepOf(p.drawing, std::move(file)));
         }
     }
     FollowPointEditing(p);

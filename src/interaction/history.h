@@ -12,12 +12,18 @@ namespace qelt {
 
 struct Program;
 
-// The drawing tables as they stood after one step, with the data file they make.
-struct Step {
+// The point pool and the line table, which every change to the drawing goes through.
+struct DrawingTables {
     Bounded<PointRec, 1, MaxPoints> Points8pudt;
     Integer PointsUsed8pint = 0;
     Bounded<LineRec, 1, MaxLines> Lines8pudt;
     Integer LineCount8pint = 0;
+    bool operator==(const DrawingTables&) const = default;
+};
+
+// The drawing as it stood after one step, with the data file it makes.
+struct Step {
+    DrawingTables tables;
     Bounded<GroupRec, 0, 9> Groups8pudt;
     Integer GroupCount8pint = 0;
     std::string file;
@@ -30,6 +36,9 @@ struct History {
     // While points are edited, undo goes back no further than the step editing began at, so
     // that the line being edited keeps existing.
     std::optional<std::size_t> floor;
+    // The tables when the drawing's file was last compared with the current step's: while they
+    // stay the same, so does the file, and the comparison is spared.
+    DrawingTables compared;
 };
 
 // The drawing as it stands becomes the first step, with nothing to undo or redo.

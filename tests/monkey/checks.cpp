@@ -6,10 +6,10 @@ Before Remember(const MonkeyWorld& w) {
     const History& h = w.program.history;
     DrawingState atStep;
     const Step& step = h.steps[h.current];
-    atStep.Points8pudt = step.Points8pudt;
-    atStep.PointsUsed8pint = step.PointsUsed8pint;
-    atStep.Lines8pudt = step.Lines8pudt;
-    atStep.LineCount8pint = step.LineCount8pint;
+    atStep.Points8pudt = step.tables.Points8pudt;
+    atStep.PointsUsed8pint = step.tables.PointsUsed8pint;
+    atStep.Lines8pudt = step.tables.Lines8pudt;
+    atStep.LineCount8pint = step.tables.LineCount8pint;
     return {w.program.drawing.PointsUsed8pint, h.steps.size(), h.current, atStep};
 }
 

@@ -31,8 +31,9 @@ void CheckHistory(const MonkeyWorld& w, const Before& before, bool key, Findings
     const History& h = w.program.history;
     const Step& step = h.steps[h.current];
     const bool moved = h.current != before.current;
-    if (key && moved && (step.PointsUsed8pint != w.program.drawing.PointsUsed8pint ||
-                step.file != DataFileText(w.program.drawing))) {
+    if (key && moved &&
+        (step.tables.PointsUsed8pint != w.program.drawing.PointsUsed8pint ||
+         step.file != DataFileText(w.program.drawing))) {
         Report(out, "the drawing after undo or redo is not that of step ", h.current);
     }
     const bool newStep = h.current == before.current + 1 && h.steps.size() == h.current + 1;

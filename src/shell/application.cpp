@@ -6,6 +6,7 @@
 #include "interaction/ending.h"
 #include "interaction/mouse.h"
 #include "program/startup.h"
+#include "shell/close_question.h"
 #include "shell/twips.h"
 
 namespace qelt::shell {
@@ -31,7 +32,8 @@ Application::Application()
       session_({{Form::XSpick8frm, XSpick8frm_.get()},
                 {Form::CADmap8frm, CADmap8frm_.get()},
                 {Form::CADlistof8frm, CADlistof8frm_.get()},
-                {Form::CAD8frm, &main_}}),
+                {Form::CAD8frm, &main_}},
+               output_),
       program_(Platform{*main_.CAD8pic,
                         MainControls{button1_, button2_, button3_, button4_, cancel_, prompt_,
                                      concluding_, label21_, top_, bottom_, left_, right_},
@@ -64,6 +66,8 @@ void Application::Place() {
 
 void Application::Start() {
     Run([](Program& p) { Form_Load(p); });
+    // Not END, the first in the window's order: one stray space bar press would end the program.
+    main_.Button1_NewRenameLeft_8cbn->setFocus();
 }
 
 template <typename Handler>
@@ -73,10 +77,32 @@ void Application::Run(Handler&& handler) {
     }
     // A fault in one event must not take the drawing down with it: the user is told, and can
     // still write the file.
+    const QWidget* focused = main_.focusWidget();
     try {
         handler(program_);
     } catch (const std::exception& fault) {
         session_.Alert(std::string("The last action could not be completed: ") + fault.what());
+    }
+    main_.KeepFocusOnTheAction(focused);
+}
+
+void Application::CloseMainWindow() {
+    if (program_.ended) {
+        return;
+    }
+    if (program_.drawing.LineCount8pint < 1) {
+        Run(EndProgram);
+        return;
+    }
+    switch (AskBeforeClosing(&main_)) {
+        case CloseAnswer::Write:
+            Run(WriteDataFile);
+            break;
+        case CloseAnswer::Discard:
+            Run(EndProgram);
+            break;
+        case CloseAnswer::Stay:
+            break;
     }
 }
 
@@ -94,8 +120,7 @@ void Application::Wire() {
     main_.onFormMove = [this](int b, float x, float y) {
         Run([&](Program& p) { Form_MouseMove(p, static_cast<Integer>(b), 0, x, y); });
     };
-    // Closing the main window ends the program as END does.
-    main_.onClose = [this] { Run(EndProgram); };
+    main_.onClose = [this] { CloseMainWindow(); };
 
     const auto click = [this](QPushButton* button, void (*handler)(Program&)) {
         QObject::connect(button, &QPushButton::clicked, [this, handler] { Run(handler); });

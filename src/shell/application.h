@@ -27,6 +27,8 @@ class Application {
   private:
     void Place();
     void Wire();
+    // The main window's close box: a drawing is not lost without asking.
+    void CloseMainWindow();
     // Runs one event to completion in the core; none runs once the program has ended.
     template <typename Handler>
     void Run(Handler&& handler);
@@ -38,7 +40,8 @@ class Application {
     std::unique_ptr<SecondaryWindow> CADrenameAndYouSure8frm_;
     std::unique_ptr<SecondaryWindow> CAD_info_8frm_;
     ButtonControl button1_, button2_, button3_, button4_, cancel_;
-    LabelControl prompt_, concluding_, label21_, top_, bottom_, left_, right_;
+    PromptControl prompt_;
+    LabelControl concluding_, label21_, top_, bottom_, left_, right_;
     QtClock clock_;
     QtFileOutput output_;
     QtSession session_;

@@ -164,6 +164,22 @@ void MainWindow::AddInertControls() {
     image->setAccessibleName("Elevation (feet)");
 }
 
+void MainWindow::KeepFocusOnTheAction(const QWidget* focusedBefore) {
+    if (focusWidget() == focusedBefore) {
+        return;
+    }
+    // The button that finishes what is in progress comes first, the one that starts the next
+    // action last.
+    for (QPushButton* button : {Button3_EditDone_8cbn, Button2_SelectAssignUnassignYes_8cbn,
+                                Button1_NewRenameLeft_8cbn, Button_Cancel8cbn}) {
+        if (button->isEnabled()) {
+            button->setFocus();
+            return;
+        }
+    }
+    CAD8pic->setFocus();
+}
+
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     // Only moves over the window itself count, not those over its controls.

@@ -1,13 +1,26 @@
 #include "shell/secondary_windows.h"
 
 #include <QCloseEvent>
+#include <QMessageBox>
 
 #include "shell/window_builder.h"
 
 namespace qelt::shell {
 
+// A close box that does nothing looks like a hung program, so the window says why it stays;
+// one note at a time, however often the box is pressed.
 void SecondaryWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
+    auto* note = findChild<QMessageBox*>("StaysOpenNote", Qt::FindDirectChildrenOnly);
+    if (note == nullptr) {
+        note = new QMessageBox(QMessageBox::Information, windowTitle(),
+                               "This window stays open while the program runs; END or "
+                               "Write & End closes the program.",
+                               QMessageBox::Ok, this);
+        note->setObjectName("StaysOpenNote");
+        note->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    note->open();
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -134,6 +136,62 @@ class MainWindowTest : public QObject {
             QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{1});
         }
         QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+        QDir::setCurrent(home);
+    }
+
+    void keyboardFocusFollowsTheAction() {
+        Application app;
+        app.Start();
+        qelt::shell::MainWindow& w = app.mainWindow();
+        QCOMPARE(w.focusWidget(), w.Button1_NewRenameLeft_8cbn);
+        QTest::keyClick(w.Button1_NewRenameLeft_8cbn, Qt::Key_Space);
+        QCOMPARE(w.focusWidget(), w.Button3_EditDone_8cbn);
+        QTest::keyClick(w.Button3_EditDone_8cbn, Qt::Key_Space);
+        QCOMPARE(w.focusWidget(), w.Button2_SelectAssignUnassignYes_8cbn);
+        QTest::keyClick(w.Button2_SelectAssignUnassignYes_8cbn, Qt::Key_Space);
+        QCOMPARE(w.focusWidget(), w.Button_Cancel8cbn);
+        QVERIFY(!app.program().mouse.ZoomBoxArmed8pbol);
+    }
+
+    // The close box with a line drawn asks first; each answer, and what the folder then holds.
+    void closeBoxAsksBeforeTheDrawingIsLost_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("ends");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("save") << int(QMessageBox::Save) << true << true;
+        QTest::newRow("discard") << int(QMessageBox::Discard) << true << false;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << false;
+    }
+    void closeBoxAsksBeforeTheDrawingIsLost() {
+        QFETCH(int, answer);
+        QFETCH(bool, ends);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString home = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        Application app;
+        app.Start();
+        QTest::mouseClick(app.mainWindow().Button1_NewRenameLeft_8cbn, Qt::LeftButton);
+        ClickCanvas(app, Qt::LeftButton, 10, 10);
+        bool asked = false;
+        QTimer::singleShot(0, &app.mainWindow(), [&] {
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                asked = box != nullptr && box->objectName() == "CloseQuestion";
+                if (box != nullptr) {
+                    box->button(QMessageBox::StandardButton(answer))->click();
+                }
+            });
+            app.mainWindow().close();
+            if (!app.program().ended) {
+                QCoreApplication::exit(1);
+            }
+        });
+        QCOMPARE(QApplication::exec(), ends ? 0 : 1);
+        QVERIFY(asked);
+        QCOMPARE(app.program().ended, ends);
+        QCOMPARE(app.mainWindow().isVisible(), !ends);
+        QCOMPARE(QFile::exists("Qelt-CAD-float.csv"), written);
         QDir::setCurrent(home);
     }
 

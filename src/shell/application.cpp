@@ -1,13 +1,11 @@
 #include "shell/application.h"
 
-#include <QScreen>
-
 #include "interaction/actions.h"
 #include "interaction/ending.h"
 #include "interaction/mouse.h"
 #include "program/startup.h"
 #include "shell/close_question.h"
-#include "shell/twips.h"
+#include "shell/placement.h"
 
 namespace qelt::shell {
 
@@ -43,25 +41,8 @@ Application::Application()
 }
 
 // Without a window manager every window would open in the screen's corner, one over another.
-// The main window sits where its design puts it, the list window to its left, the map window to
-// its right and the cross-section window below it. Where the screen holds the main window but has
-// no room below it (1920 x 1080), the cross-section window takes the screen's bottom-right corner
-// instead, with room for a title bar: partly under the main window, with its "Write && End"
-// button in sight to the right of it.
 void Application::Place() {
-    constexpr int kGap = 10;
-    constexpr int kTitleBar = 40;
-    main_.move(Px(6960), Px(1725));
-    const QRect main = main_.geometry();
-    CADlistof8frm_->move(0, main.top());
-    CADmap8frm_->move(main.right() + 1 + kGap, main.top());
-    XSpick8frm_->adjustSize();
-    QRect cross(QPoint(0, main.bottom() + 1 + kGap), XSpick8frm_->size());
-    const QRect screen = main_.screen()->availableGeometry();
-    if (screen.contains(main) && !screen.contains(cross)) {
-        cross.moveBottomRight(screen.bottomRight() - QPoint(kGap, kGap + kTitleBar));
-    }
-    XSpick8frm_->move(cross.topLeft());
+    PlaceWindows(main_, *XSpick8frm_, *CADlistof8frm_, *CADmap8frm_);
 }
 
 void Application::Start() {

@@ -96,6 +96,9 @@ MainWindow::MainWindow() {
     setObjectName("CAD8frm");
     setWindowTitle("Qelt graphics");
     setFixedSize(Px(14430), Px(9090));
+    // A window of fixed size offers no maximise button that would do nothing.
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kWarm);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPushButton>
+#include <QScrollArea>
 #include <QWidget>
 #include <memory>
 
@@ -13,8 +14,17 @@ class SecondaryWindow : public QWidget {
   public:
     using QWidget::QWidget;
 
+    // Makes the window fit `room` (its size without the frame): where its controls need more,
+    // they move into a scroll area filling the window, scrolled to show `shown` (if given).
+    void FitInto(QSize room, QWidget* shown);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QScrollArea* scroll_ = nullptr;
+    QWidget* shown_ = nullptr;
 };
 
 // The cross-section window, whose "Write && End" button is the only control of these windows

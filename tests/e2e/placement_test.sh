@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Where the windows open on screens of common sizes, without a window manager and with openbox
+# (where it is installed): every window wholly on the screen, END and "Write && End" under no
+# other window's frame, and a real click on "Write && End" writes the data file. Prints the frame of
+# every window on every screen.
+#
+#   placement_test.sh PROGRAM PROBE
+# shellcheck source-path=SCRIPTDIR source=x_session.sh
+source "$(dirname "$0")/x_session.sh"
+
+readonly TITLES=("Qelt graphics" "Qelt --- Cross section" "List of" "Qelt --- Map ")
+
+# Prints "x y width height" of the program's window with the caption $1, its frame included.
+frame_of() {
+    local id x y w h left=0 right=0 top=0 bottom=0
+    id=$(xdotool search --all --pid "$PROGRAM_PID" --onlyvisible --name "^$1\$" | head -n1)
+    [ -n "$id" ] || return 1
+    read -r x y w h < <(xwininfo -id "$id" | awk '
+        /Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+        /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}')
+    if xprop -id "$id" _NET_FRAME_EXTENTS | grep -q =; then
+        IFS=', ' read -r left right top bottom < <(xprop -id "$id" _NET_FRAME_EXTENTS | cut -d= -f2)
+    fi
+    echo $((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))
+}
+
+# Succeeds when every window's frame lies wholly on the WIDTH x HEIGHT screen.
+all_on_screen() {
+    local title x y w h
+    for title in "${TITLES[@]}"; do
+        read -r x y w h < <(frame_of "$title") || return 1
+        ((x >= 0 && y >= 0 && x + w <= $1 && y + h <= $2)) || return 1
+    done
+}
+
+# Succeeds when the rectangle "x y width height" ($1) meets the frame of no window with a
+# caption among the others ($2...).
+uncovered() {
+    local x y w h fx fy fw fh title
+    read -r x y w h <<<"$1"
+    shift
+    for title in "$@"; do
+        read -r fx fy fw fh < <(frame_of "$title")
+        ((x + w <= fx || fx + fw <= x || y + h <= fy || fy + fh <= y)) || return 1
+    done
+}
+
+window_manager_ready() {
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"
+}
+
+# One run: the screen $1 x $2, the window manager $3 ("none" or "openbox").
+place_on() {
+    local width=$1 height=$2 manager=$3 wm_pid=""
+    e2e_start_x "${width}x${height}"
+    if [ "$manager" = openbox ]; then
+        openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+        wm_pid=$!
+        e2e_wait_for "openbox" window_manager_ready
+    fi
+    e2e_locate_write_and_end
+    local run="$WORK/run-${width}x${height}-$manager"
+    mkdir "$run"
+    e2e_launch_in "$run" "$PROGRAM"
+    for title in "List of" "Qelt --- Map "; do
+        e2e_wait_for "\"$title\"" e2e_program_shows "$title"
+    done
+    e2e_wait_for "every window on the ${width}x${height} screen ($manager)" \
+        all_on_screen "$width" "$height"
+
+    local title line="${width}x${height} $manager:"
+    for title in "${TITLES[@]}"; do
+        line+=" [$title] $(frame_of "$title" | awk '{print $1 "," $2 " " $3 "x" $4}')"
+    done
+    echo "$line"
+
+    local xs_x xs_y
+    read -r xs_x xs_y < <(e2e_window_origin "Qelt --- Cross section")
+    uncovered "$((MAIN_X + 843)) $((MAIN_Y + 126)) 95 49" "${TITLES[@]:1}" ||
+        e2e_fail "END is under another window on ${width}x${height} ($manager)"
+    uncovered "$((xs_x + WRITE_X)) $((xs_y + WRITE_Y)) $WRITE_W $WRITE_H" "${TITLES[0]}" \
+        "${TITLES[@]:2}" ||
+        e2e_fail "Write && End is under another window on ${width}x${height} ($manager)"
+    e2e_write_and_end
+    e2e_expect_exit 0
+    [ -f "$run/Qelt-CAD-float.csv" ] ||
+        e2e_fail "Write && End wrote nothing on ${width}x${height} ($manager)"
+
+    [ -z "$wm_pid" ] || { kill "$wm_pid" && wait "$wm_pid" 2>/dev/null || true; }
+    e2e_stop_x
+}
+
+managers=(none)
+if command -v openbox >/dev/null; then
+    managers+=(openbox)
+else
+    echo "openbox is not installed: placement checked without a window manager only"
+fi
+for manager in "${managers[@]}"; do
+    for size in "1920 1080" "1440 900" "1366 768" "1280 720"; do
+        # shellcheck disable=SC2086
+        place_on $size "$manager"
+    done
+done
+echo "PASS: every window on every screen, END and Write & End in sight, the file written"

@@ -107,6 +107,39 @@ class MainWindowTest : public QObject {
         QCOMPARE(qelt::PointOf(d, 1, 2).Y, qelt::Integer{200});
     }
 
+    // Widget positions on the canvas's 2-pixel frame and just inside it; -1 where no point is
+    // added.
+    void onlyPressesOnTheDrawingAreaAddPoints_data() {
+        QTest::addColumn<QPoint>("pressed");
+        QTest::addColumn<QPoint>("stored");
+        QTest::newRow("frame top left") << QPoint(1, 1) << QPoint(-1, -1);
+        QTest::newRow("frame inner edge") << QPoint(1, 100) << QPoint(-1, -1);
+        QTest::newRow("frame bottom right") << QPoint(788, 445) << QPoint(-1, -1);
+        QTest::newRow("frame right") << QPoint(787, 100) << QPoint(-1, -1);
+        QTest::newRow("area top left") << QPoint(2, 2) << QPoint(0, 0);
+        QTest::newRow("area bottom right") << QPoint(786, 443) << QPoint(784, 441);
+    }
+    void onlyPressesOnTheDrawingAreaAddPoints() {
+        QFETCH(QPoint, pressed);
+        QFETCH(QPoint, stored);
+        Application app;
+        app.Start();
+        QTest::mouseClick(app.mainWindow().Button1_NewRenameLeft_8cbn, Qt::LeftButton);
+        QTest::mouseClick(app.mainWindow().CAD8pic, Qt::LeftButton, {}, pressed);
+        const qelt::DrawingState& d = app.program().drawing;
+        QCOMPARE(int(d.Lines8pudt[1].PtCount), stored.x() >= 0 ? 1 : 0);
+        if (stored.x() >= 0) {
+            QCOMPARE(QPoint(qelt::PointOf(d, 1, 1).X, qelt::PointOf(d, 1, 1).Y), stored);
+        }
+    }
+
+    void aMoveOverTheFrameIsNoCanvasMove() {
+        Application app;
+        app.Start();
+        QTest::mouseMove(app.mainWindow().CAD8pic, QPoint(1, 1));
+        QCOMPARE(app.program().mouse.MouseWhere8pstr, qelt::MouseWhere::FORM);
+    }
+
     void aDisabledButtonDoesNothing() {
         Application app;
         app.Start();

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QShortcut>
 
 #include "shell/look.h"
 #include "shell/mouse_buttons.h"
@@ -133,6 +134,10 @@ MainWindow::MainWindow() {
     CADright8lbl =
         AxisLabel(this, "CADright8lbl", "right", {11205, 8595, 1500, 330}, Qt::AlignRight);
     AddInertControls();
+    MarkFocusedButton(this);
+    // Escape gives up what is in progress, as Cancel does; a disabled Cancel ignores it.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, Button_Cancel8cbn,
+            &QPushButton::click);
 }
 
 void MainWindow::AddInertControls() {
@@ -143,12 +148,14 @@ void MainWindow::AddInertControls() {
     Button(this, "Command4", "Rename", {12705, 3780, 1650, 330});
     Button(this, "Command5", "change line type", {12705, 4140, 1650, 330});
     Button(this, "Command6", "read simple X,Y file with header", {7200, 8640, 3300, 330});
-    Place<QListWidget>(this, "List1", {}, {3300, 30, 1560, 330});
-    Place<QListWidget>(this, "List5", {}, {8160, 30, 1500, 330});
-    Place<QListWidget>(this, "List12", {}, {12300, 390, 1800, 330});
+    // The list and text boxes lie beyond the window's right edge, where Tab must not lead.
+    Place<QListWidget>(this, "List1", {}, {3300, 30, 1560, 330})->setFocusPolicy(Qt::NoFocus);
+    Place<QListWidget>(this, "List5", {}, {8160, 30, 1500, 330})->setFocusPolicy(Qt::NoFocus);
+    Place<QListWidget>(this, "List12", {}, {12300, 390, 1800, 330})->setFocusPolicy(Qt::NoFocus);
     for (int i = 1; i <= 5; ++i) {
         const QString name = QString("Text%1").arg(i);
-        Place<QLineEdit>(this, name.toLatin1().constData(), {}, {16800, 360 * i + 60, 1200, 300});
+        Place<QLineEdit>(this, name.toLatin1().constData(), {}, {16800, 360 * i + 60, 1200, 300})
+            ->setFocusPolicy(Qt::NoFocus);
     }
     SetFont(Label(this, "Label20", "at present opertion", {105, 60, 2100, 285}), 13, true);
     SetFont(Label(this, "selectInfo8lbl", "select info", {12300, 30, 1800, 330}), 16, false);

@@ -186,6 +186,37 @@ class MainWindowTest : public QObject {
         QVERIFY(!app.program().mouse.ZoomBoxArmed8pbol);
     }
 
+    void escapePressesCancelWhenItIsEnabled() {
+        Application app;
+        app.Start();
+        qelt::shell::MainWindow& w = app.mainWindow();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QCOMPARE(w.UserMustSee8lbl->text(), QString("waiting for your next activity"));
+        QTest::mouseClick(w.Button1_NewRenameLeft_8cbn, Qt::LeftButton);
+        ClickCanvas(app, Qt::LeftButton, 10, 10);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Escape);
+        QCOMPARE(app.program().drawing.LineCount8pint, qelt::Integer{0});
+        QVERIFY(w.Button1_NewRenameLeft_8cbn->isEnabled());
+        QVERIFY(!w.Button_Cancel8cbn->isEnabled());
+        QCOMPARE(w.focusWidget(), w.Button1_NewRenameLeft_8cbn);
+    }
+
+    void tabVisitsOnlyControlsInsideTheWindow() {
+        Application app;
+        app.Start();
+        qelt::shell::MainWindow& w = app.mainWindow();
+        QStringList visited;
+        do {
+            QWidget* focused = w.focusWidget();
+            QVERIFY2(w.rect().contains(focused->geometry()), qPrintable(focused->objectName()));
+            visited << focused->objectName();
+            QTest::keyClick(focused, Qt::Key_Tab);
+        } while (w.focusWidget() != w.Button1_NewRenameLeft_8cbn && visited.size() < 100);
+        QCOMPARE(visited.size(), 10);
+    }
+
     // The close box with a line drawn asks first; each answer, and what the folder then holds.
     void closeBoxAsksBeforeTheDrawingIsLost_data() {
         QTest::addColumn<int>("answer");

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <algorithm>
 
 #include "shell/look.h"
 #include "shell/mouse_buttons.h"
@@ -13,6 +14,8 @@
 namespace qelt::shell {
 
 namespace {
+
+constexpr int kAxisMargin = 3;
 
 template <typename W>
 W* Place(QWidget* parent, const char* name, const QString& caption, QRect twips) {
@@ -38,6 +41,8 @@ QLabel* AxisLabel(QWidget* parent, const char* name, const QString& caption, QRe
     QLabel* label = Label(parent, name, caption, twips);
     label->setWordWrap(true);
     label->setAlignment(alignment | Qt::AlignTop);
+    // Clear of the canvas's frame, which the labels beside the canvas adjoin.
+    label->setContentsMargins(0, 0, kAxisMargin, 0);
     return label;
 }
 
@@ -157,7 +162,11 @@ void MainWindow::AddInertControls() {
         Place<QLineEdit>(this, name.toLatin1().constData(), {}, {16800, 360 * i + 60, 1200, 300})
             ->setFocusPolicy(Qt::NoFocus);
     }
-    SetFont(Label(this, "Label20", "at present opertion", {105, 60, 2100, 285}), 13, true);
+    QLabel* operation = Label(this, "Label20", "at present opertion", {105, 60, 2100, 285});
+    SetFont(operation, 13, true);
+    // Its design width would cut off the last letter; there is room up to the next label.
+    operation->resize(std::max(operation->width(), operation->sizeHint().width()),
+                      operation->height());
     SetFont(Label(this, "selectInfo8lbl", "select info", {12300, 30, 1800, 330}), 16, false);
     SetFont(Label(this, "Label1", ">", {3120, 930, 450, 480}), 32, true);
     for (const InertLabel& label : kInertLabels) {

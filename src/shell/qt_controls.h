@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QFontMetrics>
 #include <QLabel>
 
 #include "platform/control.h"
@@ -26,29 +25,5 @@ class QtControl : public Control {
 
 using ButtonControl = QtControl<QAbstractButton>;
 using LabelControl = QtControl<QLabel>;
-
-// The prompt line, laid out to run beyond the window's right edge: a text too long to show
-// whole inside the window is written in a smaller font, so that none of it is cut off.
-class PromptControl : public LabelControl {
-  public:
-    explicit PromptControl(QLabel* label)
-        : LabelControl(label), label_(label), designSize_(label->font().pixelSize()) {}
-    void SetCaption(const std::string& caption) override {
-        LabelControl::SetCaption(caption);
-        const int room = label_->window()->width() - 2 * label_->x();
-        QFont font = label_->font();
-        font.setPixelSize(designSize_);
-        while (font.pixelSize() > kLeastSize &&
-               QFontMetrics(font).horizontalAdvance(label_->text()) > room) {
-            font.setPixelSize(font.pixelSize() - 1);
-        }
-        label_->setFont(font);
-    }
-
-  private:
-    static constexpr int kLeastSize = 8;
-    QLabel* label_;
-    int designSize_;
-};
 
 }  // namespace qelt::shell

@@ -72,6 +72,15 @@ class MainWindowTest : public QObject {
         QCOMPARE(app.mainWindow().findChild<QLabel*>("Label22")->text(), QString("Label21"));
     }
 
+    void theOperationLabelShowsWholeBeforeTheNextOne() {
+        Application app;
+        const auto* operation = app.mainWindow().findChild<QLabel*>("Label20");
+        const auto* next = app.mainWindow().findChild<QLabel*>("Label18");
+        QVERIFY(operation->fontMetrics().horizontalAdvance(operation->text()) <=
+                operation->contentsRect().width());
+        QVERIFY(operation->geometry().right() < next->x());
+    }
+
     void theElevationCaptionIsDrawnBottomToTop() {
         Application app;
         auto* image = app.mainWindow().findChild<QLabel*>("Image2");

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Where the windows open on screens of common sizes, without a window manager and with openbox
-# (where it is installed): every window wholly on the screen, END and "Write && End" under no
+# (where it is installed), and on a screen scaled by 150 %: every window wholly on the screen, END and "Write && End" under no
 # other window's frame, and a real click on "Write && End" writes the data file. Prints the frame of
 # every window on every screen.
 #
@@ -49,17 +49,27 @@ window_manager_ready() {
     xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"
 }
 
-# One run: the screen $1 x $2, the window manager $3 ("none" or "openbox").
+# One run: the screen $1 x $2, the window manager $3 ("none" or "openbox"), the program scaled
+# by $4 (a fraction such as 3/2; 1/1 unless given).
 place_on() {
-    local width=$1 height=$2 manager=$3 wm_pid=""
+    local width=$1 height=$2 manager=$3 scale=${4:-1/1} wm_pid=""
+    local num=${scale%/*} den=${scale#*/}
     e2e_start_x "${width}x${height}"
+    if [ "$scale" != 1/1 ]; then
+        QT_SCALE_FACTOR=$(awk "BEGIN {print $num / $den}")
+        export QT_SCALE_FACTOR
+    fi
     if [ "$manager" = openbox ]; then
         openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
         wm_pid=$!
         e2e_wait_for "openbox" window_manager_ready
     fi
     e2e_locate_write_and_end
-    local run="$WORK/run-${width}x${height}-$manager"
+    # The probe answers in the program's units, the X server in screen pixels.
+    read -r WRITE_X WRITE_Y WRITE_W WRITE_H < <(for n in $WRITE_X $WRITE_Y $WRITE_W $WRITE_H; do
+        echo $((n * num / den))
+    done | xargs)
+    local run="$WORK/run-${width}x${height}-$manager-$num-$den"
     mkdir "$run"
     e2e_launch_in "$run" "$PROGRAM"
     for title in "List of" "Qelt --- Map "; do
@@ -68,7 +78,7 @@ place_on() {
     e2e_wait_for "every window on the ${width}x${height} screen ($manager)" \
         all_on_screen "$width" "$height"
 
-    local title line="${width}x${height} $manager:"
+    local title line="${width}x${height} $manager scale $scale:"
     for title in "${TITLES[@]}"; do
         line+=" [$title] $(frame_of "$title" | awk '{print $1 "," $2 " " $3 "x" $4}')"
     done
@@ -76,18 +86,20 @@ place_on() {
 
     local xs_x xs_y
     read -r xs_x xs_y < <(e2e_window_origin "Qelt --- Cross section")
-    uncovered "$((MAIN_X + 843)) $((MAIN_Y + 126)) 95 49" "${TITLES[@]:1}" ||
+    uncovered "$((MAIN_X + 843 * num / den)) $((MAIN_Y + 126 * num / den)) \
+        $((95 * num / den)) $((49 * num / den))" "${TITLES[@]:1}" ||
         e2e_fail "END is under another window on ${width}x${height} ($manager)"
     uncovered "$((xs_x + WRITE_X)) $((xs_y + WRITE_Y)) $WRITE_W $WRITE_H" "${TITLES[0]}" \
         "${TITLES[@]:2}" ||
         e2e_fail "Write && End is under another window on ${width}x${height} ($manager)"
-    e2e_write_and_end
+    e2e_click_at $((xs_x + WRITE_X + WRITE_W / 2)) $((xs_y + WRITE_Y + WRITE_H / 2))
     e2e_expect_exit 0
     [ -f "$run/Qelt-CAD-float.csv" ] ||
         e2e_fail "Write && End wrote nothing on ${width}x${height} ($manager)"
 
     [ -z "$wm_pid" ] || { kill "$wm_pid" && wait "$wm_pid" 2>/dev/null || true; }
     e2e_stop_x
+    unset QT_SCALE_FACTOR
 }
 
 managers=(none)
@@ -102,4 +114,6 @@ for manager in "${managers[@]}"; do
         place_on $size "$manager"
     done
 done
+# A 1920 x 1080 screen scaled by 150 % holds 1280 x 720 of the program's units.
+place_on 1920 1080 none 3/2
 echo "PASS: every window on every screen, END and Write & End in sight, the file written"

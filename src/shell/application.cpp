@@ -56,9 +56,9 @@ void Application::Run(Handler&& handler) {
     if (program_.ended) {
         return;
     }
+    const QWidget* focused = main_.focusWidget();
     // A fault in one event must not take the drawing down with it: the user is told, and can
     // still write the file.
-    const QWidget* focused = main_.focusWidget();
     try {
         handler(program_);
     } catch (const std::exception& fault) {

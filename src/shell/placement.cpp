@@ -1,6 +1,5 @@
 #include "shell/placement.h"
 
-#include <QLayout>
 #include <QMargins>
 #include <QScreen>
 #include <algorithm>
@@ -95,16 +94,13 @@ void PlaceWindows(MainWindow& main, CrossSectionWindow& crossSection, SecondaryW
     // The cross-section window below the main window; where it does not fit, the place nearest
     // that leaves "Write && End" out from under the main window.
     crossSection.adjustSize();
-    crossSection.layout()->activate();
     const QRect crossDesign(QPoint(0, design.bottom() + 1 + kGap),
                             crossSection.size().grownBy(kFrame));
     const QRect writePart = OnScreen({}, *crossSection.End8cbn);
+    const QRect beside = LargestBeside(mainOuter, screen);
+    const QRect shrunk(crossDesign.topLeft(), crossDesign.size().boundedTo(beside.size()));
     const QRect cross =
-        Clear(crossDesign, writePart, {&mainOuter, 1}, screen)
-            .value_or(
-                Inside(QRect(crossDesign.topLeft(),
-                             crossDesign.size().boundedTo(LargestBeside(mainOuter, screen).size())),
-                       LargestBeside(mainOuter, screen)));
+        Clear(crossDesign, writePart, {&mainOuter, 1}, screen).value_or(Inside(shrunk, beside));
     Put(crossSection, cross, crossSection.End8cbn);
     // Where the window shrank, "Write && End" is somewhere in it once scrolled into view.
     const QRect writeAndEnd = cross.size() == crossDesign.size()

@@ -10,7 +10,8 @@ source "$(dirname "$0")/x_session.sh"
 
 readonly TITLES=("Qelt graphics" "Qelt --- Cross section" "List of" "Qelt --- Map ")
 
-# Prints "x y width height" of the program's window with the caption $1, its frame included.
+# Prints "x y width height" of the program's window with the caption $1, its frame included;
+# fails where the window is not (or no longer) there.
 frame_of() {
     local id x y w h left=0 right=0 top=0 bottom=0
     id=$(xdotool search --all --pid "$PROGRAM_PID" --onlyvisible --name "^$1\$" | head -n1)
@@ -18,29 +19,33 @@ frame_of() {
     read -r x y w h < <(xwininfo -id "$id" | awk '
         /Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
         /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}')
+    [ -n "$h" ] || return 1
     if xprop -id "$id" _NET_FRAME_EXTENTS | grep -q =; then
         IFS=', ' read -r left right top bottom < <(xprop -id "$id" _NET_FRAME_EXTENTS | cut -d= -f2)
     fi
     echo $((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))
 }
 
-# Succeeds when every window's frame lies wholly on the WIDTH x HEIGHT screen.
+# Reads every window's frame into FRAME and succeeds when each lies wholly on the WIDTH x HEIGHT
+# screen.
+declare -A FRAME
 all_on_screen() {
     local title x y w h
     for title in "${TITLES[@]}"; do
-        read -r x y w h < <(frame_of "$title") || return 1
+        FRAME[$title]=$(frame_of "$title") || return 1
+        read -r x y w h <<<"${FRAME[$title]}"
         ((x >= 0 && y >= 0 && x + w <= $1 && y + h <= $2)) || return 1
     done
 }
 
 # Succeeds when the rectangle "x y width height" ($1) meets the frame of no window with a
-# caption among the others ($2...).
+# caption among the others ($2...), as all_on_screen read them.
 uncovered() {
     local x y w h fx fy fw fh title
     read -r x y w h <<<"$1"
     shift
     for title in "$@"; do
-        read -r fx fy fw fh < <(frame_of "$title")
+        read -r fx fy fw fh <<<"${FRAME[$title]}"
         ((x + w <= fx || fx + fw <= x || y + h <= fy || fy + fh <= y)) || return 1
     done
 }
@@ -80,7 +85,7 @@ place_on() {
 
     local title line="${width}x${height} $manager scale $scale:"
     for title in "${TITLES[@]}"; do
-        line+=" [$title] $(frame_of "$title" | awk '{print $1 "," $2 " " $3 "x" $4}')"
+        line+=" [$title] $(awk '{print $1 "," $2 " " $3 "x" $4}' <<<"${FRAME[$title]}")"
     done
     echo "$line"
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -497,6 +498,18 @@ class SecondaryWindowsTest : public QObject {
             QVERIFY(!window->close());
             QVERIFY(window->isVisible());
         }
+    }
+
+    void closeBoxSaysOnceWhyTheWindowStays() {
+        const auto w = MakeCADmap8frm();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(!w->close());
+        QVERIFY(!w->close());
+        const auto notes = w->findChildren<QMessageBox*>("StaysOpenNote");
+        QCOMPARE(notes.size(), 1);
+        QVERIFY(notes[0]->isVisible());
+        QVERIFY(notes[0]->isModal());
     }
 
     void startUpShowsThreeWindowsAndKeepsTwoHidden() {

@@ -59,7 +59,7 @@ window_manager_ready() {
 place_on() {
     local width=$1 height=$2 manager=$3 scale=${4:-1/1} wm_pid=""
     local num=${scale%/*} den=${scale#*/}
-    e2e_start_x "${width}x${height}"
+    E2E_SCREEN="${width}x${height}" e2e_start_x
     if [ "$scale" != 1/1 ]; then
         QT_SCALE_FACTOR=$(awk "BEGIN {print $num / $den}")
         export QT_SCALE_FACTOR
@@ -102,7 +102,10 @@ place_on() {
     [ -f "$run/Qelt-CAD-float.csv" ] ||
         e2e_fail "Write && End wrote nothing on ${width}x${height} ($manager)"
 
-    [ -z "$wm_pid" ] || { kill "$wm_pid" && wait "$wm_pid" 2>/dev/null || true; }
+    if [ -n "$wm_pid" ]; then
+        kill "$wm_pid"
+        wait "$wm_pid" 2>/dev/null || true
+    fi
     e2e_stop_x
     unset QT_SCALE_FACTOR
 }

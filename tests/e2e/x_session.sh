@@ -58,7 +58,7 @@ e2e_cleanup() {
 }
 
 # Starts Xvfb on the first free display, which it reports once it accepts clients; its screen
-# is $1 (WIDTHxHEIGHT), 2560x1440 unless given.
+# is E2E_SCREEN (WIDTHxHEIGHT), 2560x1440 unless set.
 e2e_start_x() {
     if ! command -v Xvfb >/dev/null; then
         echo "Xvfb is not installed: end-to-end test skipped"
@@ -71,7 +71,7 @@ e2e_start_x() {
     fi
     rm -f "$WORK/display"
     # No reset when the last client goes: the next one would find no server for a moment.
-    Xvfb -displayfd 3 -screen 0 "${1:-2560x1440}x24" -nolisten tcp -noreset 3>"$WORK/display" \
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-2560x1440}x24" -nolisten tcp -noreset 3>"$WORK/display" \
         >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     e2e_wait_for "the X server" test -s "$WORK/display"
@@ -80,7 +80,7 @@ e2e_start_x() {
     export DISPLAY=":$display"
     export QT_QPA_PLATFORM=xcb
     export XDG_RUNTIME_DIR="$WORK/runtime"
-    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    [ -d "$XDG_RUNTIME_DIR" ] || mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset WAYLAND_DISPLAY SESSION_MANAGER
     # Only matters in a sanitizer build, where the program must end without a leak of its own.
     export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$E2E_DIR/lsan_suppressions.txt"

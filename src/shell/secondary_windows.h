@@ -2,13 +2,14 @@
 #pragma once
 
 #include <QPushButton>
-#include <QScrollArea>
 #include <QWidget>
 #include <memory>
 
+class QScrollArea;
+
 namespace qelt::shell {
 
-// A window that stays open until the program ends: its close box does nothing.
+// A window that stays open until the program ends: its close box only says why.
 class SecondaryWindow : public QWidget {
     Q_OBJECT
   public:

@@ -6,8 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          librapidcheck-dev fonts-dejavu-core qt6-qpa-plugins xvfb xdotool desktop-file-utils dpkg-dev
-          file librsvg2-bin groff-base appstream lintian)
+          librapidcheck-dev fonts-dejavu-core qt6-qpa-plugins xvfb xdotool x11-utils openbox
+          desktop-file-utils dpkg-dev file librsvg2-bin groff-base appstream lintian)
 
 install_missing() {
     local missing=()

@@ -1,7 +1,6 @@
 #include "shell/application.h"
 
 #include <QAction>
-#include <QScreen>
 
 #include "interaction/actions.h"
 #include "interaction/ending.h"
@@ -9,7 +8,8 @@
 #include "interaction/mouse.h"
 #include "interaction/open_drawing.h"
 #include "program/startup.h"
-#include "shell/twips.h"
+#include "shell/close_question.h"
+#include "shell/placement.h"
 
 namespace qelt::shell {
 
@@ -24,17 +24,18 @@ Application::Application()
       button3_(main_.Button3_EditDone_8cbn),
       button4_(main_.Button4_DeleteRightNo_8cbn),
       cancel_(main_.Button_Cancel8cbn),
-      prompt_(main_.UserMustSee8lbl),
+      prompt_(main_.UserMustSee8lbl, PromptRoom),
       concluding_(main_.ConcludingInfoToUser8lbl),
       label21_(main_.Label21),
-      top_(main_.CADtop8lbl),
-      bottom_(main_.CADbotton8lbl),
-      left_(main_.CADleft8lbl),
-      right_(main_.CADright8lbl),
+      top_(main_.CADtop8lbl, OwnRoom),
+      bottom_(main_.CADbotton8lbl, OwnRoom),
+      left_(main_.CADleft8lbl, OwnRoom),
+      right_(main_.CADright8lbl, OwnRoom),
       session_({{Form::XSpick8frm, XSpick8frm_.get()},
                 {Form::CADmap8frm, CADmap8frm_.get()},
                 {Form::CADlistof8frm, CADlistof8frm_.get()},
-                {Form::CAD8frm, &main_}}),
+                {Form::CAD8frm, &main_}},
+               output_),
       program_(Platform{*main_.CAD8pic,
                         MainControls{button1_, button2_, button3_, button4_, cancel_, prompt_,
                                      concluding_, label21_, top_, bottom_, left_, right_},
@@ -44,29 +45,14 @@ Application::Application()
 }
 
 // Without a window manager every window would open in the screen's corner, one over another.
-// The main window sits where its design puts it, the list window to its left, the map window to
-// its right and the cross-section window below it. Where the screen holds the main window but has
-// no room below it (1920 x 1080), the cross-section window takes the screen's bottom-right corner
-// instead, with room for a title bar: partly under the main window, with its "Write && End"
-// button in sight to the right of it.
 void Application::Place() {
-    constexpr int kGap = 10;
-    constexpr int kTitleBar = 40;
-    main_.move(Px(6960), Px(1725));
-    const QRect main = main_.geometry();
-    CADlistof8frm_->move(0, main.top());
-    CADmap8frm_->move(main.right() + 1 + kGap, main.top());
-    XSpick8frm_->adjustSize();
-    QRect cross(QPoint(0, main.bottom() + 1 + kGap), XSpick8frm_->size());
-    const QRect screen = main_.screen()->availableGeometry();
-    if (screen.contains(main) && !screen.contains(cross)) {
-        cross.moveBottomRight(screen.bottomRight() - QPoint(kGap, kGap + kTitleBar));
-    }
-    XSpick8frm_->move(cross.topLeft());
+    PlaceWindows(main_, *XSpick8frm_, *CADlistof8frm_, *CADmap8frm_);
 }
 
 void Application::Start() {
     Run([](Program& p) { Form_Load(p); });
+    // Not END, the first in the window's order: one stray space bar press would end the program.
+    main_.Button1_NewRenameLeft_8cbn->setFocus();
 }
 
 void Application::Open(const DrawingState& drawing, const std::string& name) {
@@ -78,6 +64,7 @@ void Application::Run(Handler&& handler) {
     if (program_.ended) {
         return;
     }
+    const QWidget* focused = main_.focusWidget();
     // A fault in one event must not take the drawing down with it: the user is told, and can
     // still write the file.
     try {
@@ -85,6 +72,27 @@ void Application::Run(Handler&& handler) {
         RecordStep(program_);
     } catch (const std::exception& fault) {
         session_.Alert(std::string("The last action could not be completed: ") + fault.what());
+    }
+    main_.KeepFocusOnTheAction(focused);
+}
+
+void Application::CloseMainWindow() {
+    if (program_.ended) {
+        return;
+    }
+    if (program_.drawing.LineCount8pint < 1) {
+        Run(EndProgram);
+        return;
+    }
+    switch (AskBeforeClosing(&main_)) {
+        case CloseAnswer::Write:
+            Run(WriteDataFile);
+            break;
+        case CloseAnswer::Discard:
+            Run(EndProgram);
+            break;
+        case CloseAnswer::Stay:
+            break;
     }
 }
 
@@ -102,8 +110,7 @@ void Application::Wire() {
     main_.onFormMove = [this](int b, float x, float y) {
         Run([&](Program& p) { Form_MouseMove(p, static_cast<Integer>(b), 0, x, y); });
     };
-    // Closing the main window ends the program as END does.
-    main_.onClose = [this] { Run(EndProgram); };
+    main_.onClose = [this] { CloseMainWindow(); };
 
     const auto click = [this](QPushButton* button, void (*handler)(Program&)) {
         QObject::connect(button, &QPushButton::clicked, [this, handler] { Run(handler); });

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "program/program.h"
+#include "shell/fitting_label.h"
 #include "shell/main_window.h"
 #include "shell/qt_controls.h"
 #include "shell/qt_platform.h"
@@ -30,6 +31,8 @@ class Application {
     void Place();
     void Wire();
     void WireUndo();
+    // The main window's close box: a drawing is not lost without asking.
+    void CloseMainWindow();
     // Runs one event to completion in the core; none runs once the program has ended.
     template <typename Handler>
     void Run(Handler&& handler);
@@ -41,7 +44,9 @@ class Application {
     std::unique_ptr<SecondaryWindow> CADrenameAndYouSure8frm_;
     std::unique_ptr<SecondaryWindow> CAD_info_8frm_;
     ButtonControl button1_, button2_, button3_, button4_, cancel_;
-    LabelControl prompt_, concluding_, label21_, top_, bottom_, left_, right_;
+    FittingLabelControl prompt_;
+    LabelControl concluding_, label21_;
+    FittingLabelControl top_, bottom_, left_, right_;
     QtClock clock_;
     QtFileOutput output_;
     QtSession session_;

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "shell/mouse_buttons.h"
 #include "shell/pixel_raster.h"
@@ -28,30 +29,54 @@ CanvasWidget::CanvasWidget(QWidget* parent, const QRect& outer)
       Canvas(static_cast<Single>(outer.width() - 2 * kBorder),
              static_cast<Single>(outer.height() - 2 * kBorder), static_cast<Single>(outer.width()),
              static_cast<Single>(outer.height())),
-      image_(outer.width() - 2 * kBorder, outer.height() - 2 * kBorder, QImage::Format_RGB32) {
+      size_(outer.width() - 2 * kBorder, outer.height() - 2 * kBorder) {
     setObjectName("CAD8pic");
     setGeometry(outer);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorder);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
+    NewImage();
+}
+
+// The image holds a device pixel for every pixel of the screen, so that lines keep an even
+// width on a scaled screen; the drawing itself stays in canvas pixels.
+void CanvasWidget::NewImage() {
+    const qreal ratio = devicePixelRatioF();
+    image_ = QImage(size_ * ratio, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
     image_.fill(Qt::white);
 }
 
+// A canvas pixel's centre, and a pen's width, in device pixels; widths are whole device
+// pixels, so that every line of a width is as thick as every other.
+QPointF CanvasWidget::Device(QPoint at) const {
+    const qreal ratio = image_.devicePixelRatio();
+    return {(at.x() + 0.5) * ratio - 0.5, (at.y() + 0.5) * ratio - 0.5};
+}
+
+int CanvasWidget::Device(Integer width) const {
+    return std::max(1, static_cast<int>(std::lround(width * image_.devicePixelRatio())));
+}
+
 void CanvasWidget::ClearRaster() {
-    image_.fill(Qt::white);
+    if (image_.devicePixelRatio() != devicePixelRatioF()) {
+        NewImage();
+    } else {
+        image_.fill(Qt::white);
+    }
     Changed();
 }
 
 void CanvasWidget::PlotDot(Single x, Single y, Integer width, Long colour) {
-    const QPoint at = Pixel(x, y);
-    FillBand(image_, at, at, width, ToRgb(colour));
+    const QPointF at = Device(Pixel(x, y));
+    FillBand(image_, at, at, Device(width), ToRgb(colour));
     Changed();
 }
 
 void CanvasWidget::DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width,
                             Long colour) {
-    FillBand(image_, Pixel(x1, y1), Pixel(x2, y2), width, ToRgb(colour));
+    FillBand(image_, Device(Pixel(x1, y1)), Device(Pixel(x2, y2)), Device(width), ToRgb(colour));
     Changed();
 }
 
@@ -64,30 +89,54 @@ void CanvasWidget::Changed() {
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
     paintPending_ = false;
+    // Moved to a screen of another scale: what is drawn is kept, scaled, until the next repaint.
+    if (const qreal ratio = devicePixelRatioF(); image_.devicePixelRatio() != ratio) {
+        image_ = image_.scaled(size_ * ratio);
+        image_.setDevicePixelRatio(ratio);
+    }
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), image_);
 }
 
+bool CanvasWidget::OnDrawingArea(const QPointF& at) const {
+    return at.x() >= 0 && at.y() >= 0 && at.x() < size_.width() && at.y() < size_.height();
+}
+
+QPointF CanvasWidget::Position(const QMouseEvent* event) const {
+    return event->position() - contentsRect().topLeft();
+}
+
 void CanvasWidget::Dispatch(const MouseHandler& handler, int button, QMouseEvent* event) {
-    if (handler && button >= 0) {
-        const QPointF at = event->position() - contentsRect().topLeft();
+    if (handler) {
+        const QPointF at = Position(event);
         handler(button, static_cast<float>(at.x()), static_cast<float>(at.y()));
     }
 }
 
+// A press on the frame is no press on the canvas; a button pressed on the drawing area goes on
+// reaching the canvas wherever the pointer goes until it is released.
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
     const int button = ButtonCode(event->button());
-    Dispatch(onPress, button == 0 ? -1 : button, event);
+    if (button != 0 && OnDrawingArea(Position(event))) {
+        heldInside_ |= event->button();
+        Dispatch(onPress, button, event);
+    }
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
-    Dispatch(onMove, ButtonCode(event->buttons()), event);
+    const bool free = event->buttons() == Qt::NoButton && OnDrawingArea(Position(event));
+    if (heldInside_ != Qt::NoButton || free) {
+        Dispatch(onMove, ButtonCode(event->buttons()), event);
+    }
 }
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
     const int button = ButtonCode(event->button());
-    Dispatch(onRelease, button == 0 ? -1 : button, event);
+    if (button != 0 && heldInside_.testFlag(event->button())) {
+        heldInside_ &= ~event->button();
+        Dispatch(onRelease, button, event);
+    }
 }
 
 }  // namespace qelt::shell

@@ -25,6 +25,7 @@ class CanvasWidget : public QFrame, public Canvas {
     MouseHandler onMove;
     MouseHandler onRelease;
 
+    // In device pixels: as many per canvas pixel as the screen's scale.
     const QImage& image() const { return image_; }
 
   protected:
@@ -38,11 +39,18 @@ class CanvasWidget : public QFrame, public Canvas {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void NewImage();
+    QPointF Device(QPoint at) const;
+    int Device(Integer width) const;
+    bool OnDrawingArea(const QPointF& at) const;
+    QPointF Position(const QMouseEvent* event) const;
     void Dispatch(const MouseHandler& handler, int button, QMouseEvent* event);
     // Asks for one paint of the widget however many calls draw before it comes.
     void Changed();
 
+    QSize size_;  // of the drawing area, in canvas pixels
     QImage image_;
+    Qt::MouseButtons heldInside_;
     bool paintPending_ = false;
 };
 

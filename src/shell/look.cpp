@@ -11,6 +11,12 @@ constexpr int kSmallestFont = 6;
 
 }  // namespace
 
+void MarkFocusedButton(QWidget* window) {
+    window->setStyleSheet(
+        "QPushButton:focus { border: 2px solid rgb(112, 56, 0); border-radius: 3px; "
+        "background-color: palette(button); }");
+}
+
 QPixmap VerticalCaption(const QString& words, QSize size, const QColor& background, QFont font,
                         qreal pixelRatio) {
     font.setPixelSize(size.width() - 4);

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdlib>
 #include <iostream>
 
 #include "shell/application.h"
@@ -18,12 +19,29 @@ int Refuse(const QString& message, bool showBox) {
     return 2;
 }
 
+// Without a display Qt would end the program with long advice to reinstall it; one plain line
+// says what is missing.
+bool DisplayFound() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    if (set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY")) {
+        return true;
+    }
+    std::cerr << "qelt-cad: no display found (is DISPLAY set?)\n";
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName("qelt-cad");
     QCoreApplication::setApplicationVersion(QELT_VERSION);
     qelt::shell::AnswerHelpOrVersion(argc, argv);
+    if (!DisplayFound()) {
+        return 1;
+    }
     QApplication app(argc, argv);
     const qelt::shell::CommandLine command = qelt::shell::ParseCommandLine(app.arguments());
     if (!command.error.isEmpty()) {

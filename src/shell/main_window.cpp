@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QShortcut>
+#include <algorithm>
 
 #include "shell/look.h"
 #include "shell/mouse_buttons.h"
@@ -12,6 +14,8 @@
 namespace qelt::shell {
 
 namespace {
+
+constexpr int kAxisMargin = 3;
 
 template <typename W>
 W* Place(QWidget* parent, const char* name, const QString& caption, QRect twips) {
@@ -37,6 +41,8 @@ QLabel* AxisLabel(QWidget* parent, const char* name, const QString& caption, QRe
     QLabel* label = Label(parent, name, caption, twips);
     label->setWordWrap(true);
     label->setAlignment(alignment | Qt::AlignTop);
+    // Clear of the canvas's frame, which the labels beside the canvas adjoin.
+    label->setContentsMargins(0, 0, kAxisMargin, 0);
     return label;
 }
 
@@ -96,6 +102,9 @@ MainWindow::MainWindow() {
     setObjectName("CAD8frm");
     setWindowTitle("Qelt graphics");
     setFixedSize(Px(14430), Px(9090));
+    // A window of fixed size offers no maximise button that would do nothing.
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kWarm);
@@ -130,6 +139,10 @@ MainWindow::MainWindow() {
     CADright8lbl =
         AxisLabel(this, "CADright8lbl", "right", {11205, 8595, 1500, 330}, Qt::AlignRight);
     AddInertControls();
+    MarkFocusedButton(this);
+    // Escape gives up what is in progress, as Cancel does; a disabled Cancel ignores it.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, Button_Cancel8cbn,
+            &QPushButton::click);
 }
 
 void MainWindow::AddInertControls() {
@@ -140,14 +153,20 @@ void MainWindow::AddInertControls() {
     Button(this, "Command4", "Rename", {12705, 3780, 1650, 330});
     Button(this, "Command5", "change line type", {12705, 4140, 1650, 330});
     Button(this, "Command6", "read simple X,Y file with header", {7200, 8640, 3300, 330});
-    Place<QListWidget>(this, "List1", {}, {3300, 30, 1560, 330});
-    Place<QListWidget>(this, "List5", {}, {8160, 30, 1500, 330});
-    Place<QListWidget>(this, "List12", {}, {12300, 390, 1800, 330});
+    // The list and text boxes lie beyond the window's right edge, where Tab must not lead.
+    Place<QListWidget>(this, "List1", {}, {3300, 30, 1560, 330})->setFocusPolicy(Qt::NoFocus);
+    Place<QListWidget>(this, "List5", {}, {8160, 30, 1500, 330})->setFocusPolicy(Qt::NoFocus);
+    Place<QListWidget>(this, "List12", {}, {12300, 390, 1800, 330})->setFocusPolicy(Qt::NoFocus);
     for (int i = 1; i <= 5; ++i) {
         const QString name = QString("Text%1").arg(i);
-        Place<QLineEdit>(this, name.toLatin1().constData(), {}, {16800, 360 * i + 60, 1200, 300});
+        Place<QLineEdit>(this, name.toLatin1().constData(), {}, {16800, 360 * i + 60, 1200, 300})
+            ->setFocusPolicy(Qt::NoFocus);
     }
-    SetFont(Label(this, "Label20", "at present opertion", {105, 60, 2100, 285}), 13, true);
+    QLabel* operation = Label(this, "Label20", "at present opertion", {105, 60, 2100, 285});
+    SetFont(operation, 13, true);
+    // Its design width would cut off the last letter; there is room up to the next label.
+    operation->resize(std::max(operation->width(), operation->sizeHint().width()),
+                      operation->height());
     SetFont(Label(this, "selectInfo8lbl", "select info", {12300, 30, 1800, 330}), 16, false);
     SetFont(Label(this, "Label1", ">", {3120, 930, 450, 480}), 32, true);
     for (const InertLabel& label : kInertLabels) {
@@ -162,6 +181,22 @@ void MainWindow::AddInertControls() {
     image->setPixmap(VerticalCaption("Elevation (feet)", image->size(), kWarm, image->font(),
                                      devicePixelRatioF()));
     image->setAccessibleName("Elevation (feet)");
+}
+
+void MainWindow::KeepFocusOnTheAction(const QWidget* focusedBefore) {
+    if (focusWidget() == focusedBefore) {
+        return;
+    }
+    // The button that finishes what is in progress comes first, the one that starts the next
+    // action last.
+    for (QPushButton* button : {Button3_EditDone_8cbn, Button2_SelectAssignUnassignYes_8cbn,
+                                Button1_NewRenameLeft_8cbn, Button_Cancel8cbn}) {
+        if (button->isEnabled()) {
+            button->setFocus();
+            return;
+        }
+    }
+    CAD8pic->setFocus();
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {

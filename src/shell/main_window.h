@@ -17,6 +17,11 @@ class MainWindow : public QWidget {
   public:
     MainWindow();
 
+    // Puts the keyboard focus back on the action in progress when an event moved it: Qt passes
+    // the focus of a button that gets disabled on to the next control, where a second key
+    // press would start something else unseen. `focusedBefore` is the focus before the event.
+    void KeepFocusOnTheAction(const QWidget* focusedBefore);
+
     CanvasWidget* CAD8pic;
     QPushButton* End8cbn;
     QPushButton* Button1_NewRenameLeft_8cbn;

@@ -10,7 +10,8 @@ namespace qelt::shell {
 namespace {
 
 // Pixel centres are taken a 64th of a pixel right of and below the whole coordinate, so that
-// none lies exactly on an edge of a band between whole or half-pixel points.
+// none lies exactly on an edge of a band between points on whole pixels or simple fractions of
+// them (halves to eighths, as on screens scaled by 125 %, 150 % or 200 %).
 constexpr double kBias = 1.0 / 64;
 constexpr double kFar = 1e9;  // columns beyond this are held there, far off any image
 
@@ -44,7 +45,7 @@ struct Rows {
 };
 
 // The rows between edges that run along the rows (k = 0, rowFactor 1 or -1); else all rows.
-Rows RowsBetween(const Edges& e, QPoint a) {
+Rows RowsBetween(const Edges& e, QPointF a) {
     if (e.k != 0) {
         return {};
     }
@@ -56,7 +57,7 @@ Rows RowsBetween(const Edges& e, QPoint a) {
 // The columns between the edges, row by row from the first row on.
 class Columns {
   public:
-    Columns(const Edges& e, QPoint a, int row) {
+    Columns(const Edges& e, QPointF a, int row) {
         if (e.k == 0) {
             return;  // edges along the rows leave every column of their rows
         }
@@ -92,7 +93,7 @@ void FillSpan(QRgb* line, int first, int last, QRgb colour) {
 
 // A band along a row or a column, the pen's square dot among them, is a rectangle: it is found
 // without any division, and most marks of a repaint (the sides of every square) are such bands.
-void FillRectangle(QImage& image, QPoint a, QPoint b, double half, QRgb colour) {
+void FillRectangle(QImage& image, QPointF a, QPointF b, double half, QRgb colour) {
     const int first = std::max(0, Ceil(std::min(a.x(), b.x()) - half - kBias));
     const int last = std::min(image.width() - 1, Ceil(std::max(a.x(), b.x()) + half - kBias) - 1);
     const int top = std::max(0, Ceil(std::min(a.y(), b.y()) - half - kBias));
@@ -107,7 +108,7 @@ void FillRectangle(QImage& image, QPoint a, QPoint b, double half, QRgb colour) 
 
 }  // namespace
 
-void FillBand(QImage& image, QPoint a, QPoint b, int width, QRgb colour) {
+void FillBand(QImage& image, QPointF a, QPointF b, int width, QRgb colour) {
     const double half = std::max(width, 1) / 2.0;
     if (a.x() == b.x() || a.y() == b.y()) {
         FillRectangle(image, a, b, half, colour);

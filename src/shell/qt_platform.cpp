@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QTime>
@@ -48,7 +49,15 @@ std::optional<std::string> SyncToDisk(QSaveFile& file) {
 
 std::optional<std::string> QtFileOutput::Replace(const std::string& name,
                                                  const std::string& bytes) {
-    QSaveFile file(QString::fromStdString(name));
+    // Written by the name given, relative to the working directory even when that is gone.
+    const QString file = QString::fromStdString(name);
+    auto failure = Write(file, bytes);
+    failedPath_ = failure ? QDir::current().absoluteFilePath(file) : QString();
+    return failure;
+}
+
+std::optional<std::string> QtFileOutput::Write(const QString& name, const std::string& bytes) {
+    QSaveFile file(name);
     // Unbuffered, so that a short write shows in the count written.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return file.errorString().toStdString();
@@ -71,13 +80,21 @@ void QtSession::Show(Form form) {
     windows_.at(form)->show();
 }
 
-// Not modal, so that the user can put the cause right and try again at once.
+// One message at a time, modal so that it is read before the drawing goes on; a second one
+// takes the place of the first rather than piling up over it. It names the file a failed write
+// was to write, since the message itself gives only its name.
 void QtSession::Alert(const std::string& text) {
-    auto* box = new QMessageBox(QMessageBox::Warning, "Qelt graphics", QString::fromStdString(text),
-                                QMessageBox::Ok, windows_.at(Form::CAD8frm));
-    box->setObjectName("AlertBox");
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::NonModal);
+    QWidget* main = windows_.at(Form::CAD8frm);
+    auto* box = main->findChild<QMessageBox*>("AlertBox", Qt::FindDirectChildrenOnly);
+    if (box == nullptr) {
+        box = new QMessageBox(QMessageBox::Warning, "Qelt graphics", {}, QMessageBox::Ok, main);
+        box->setObjectName("AlertBox");
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::ApplicationModal);
+    }
+    box->setText(QString::fromStdString(text));
+    const QString path = output_.TakeFailedPath();
+    box->setInformativeText(path.isEmpty() ? QString() : "The file it tried to write: " + path);
     box->show();
 }
 

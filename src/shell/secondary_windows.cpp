@@ -1,13 +1,61 @@
 #include "shell/secondary_windows.h"
 
 #include <QCloseEvent>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "shell/window_builder.h"
 
 namespace qelt::shell {
 
+// A close box that does nothing looks like a hung program, so the window says why it stays;
+// one note at a time, however often the box is pressed.
 void SecondaryWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
+    auto* note = findChild<QMessageBox*>("StaysOpenNote", Qt::FindDirectChildrenOnly);
+    if (note == nullptr) {
+        note = new QMessageBox(QMessageBox::Information, windowTitle(),
+                               "This window stays open while the program runs; END or "
+                               "Write & End closes the program.",
+                               QMessageBox::Ok, this);
+        note->setObjectName("StaysOpenNote");
+        note->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    note->open();
+}
+
+// On a screen large enough the controls stay the window's own children.
+void SecondaryWindow::FitInto(QSize room, QWidget* shown) {
+    const auto fits = [&](QSize size) { return size.boundedTo(room) == size; };
+    if (fits(size())) {
+        return;
+    }
+    if (fits(minimumSizeHint())) {
+        resize(size().boundedTo(room));
+        return;
+    }
+    auto* content = new QWidget;
+    content->setLayout(layout());  // takes the controls along with their layout
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName("ScrollArea");
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(content);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins({});
+    frame->addWidget(scroll_);
+    setMinimumSize(0, 0);  // the least size the controls' own layout had set
+    resize(room.boundedTo(size()));
+    shown_ = shown;
+}
+
+// Only once shown is the scroll area laid out, and so able to scroll to a control.
+void SecondaryWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (scroll_ != nullptr && shown_ != nullptr) {
+        scroll_->ensureWidgetVisible(shown_);
+    }
 }
 
 namespace {

@@ -5,16 +5,27 @@
 #include <QWidget>
 #include <memory>
 
+class QScrollArea;
+
 namespace qelt::shell {
 
-// A window that stays open until the program ends: its close box does nothing.
+// A window that stays open until the program ends: its close box only says why.
 class SecondaryWindow : public QWidget {
     Q_OBJECT
   public:
     using QWidget::QWidget;
 
+    // Makes the window fit `room` (its size without the frame): where its controls need more,
+    // they move into a scroll area filling the window, scrolled to show `shown` (if given).
+    void FitInto(QSize room, QWidget* shown);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QScrollArea* scroll_ = nullptr;
+    QWidget* shown_ = nullptr;
 };
 
 // The cross-section window, whose "Write && End" button is the only control of these windows

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <numeric>
+#include <tuple>
 #include <vector>
 
 #include "shell/look.h"
@@ -182,6 +184,26 @@ void Place(const WindowDesign& design, const std::vector<QWidget*>& widgets, QWi
     }
 }
 
+// Tab goes pane by pane, row by row, left to right, as the window is read; the table's window
+// order jumps about.
+void SetTabOrder(const WindowDesign& design, const std::vector<QWidget*>& widgets) {
+    std::vector<std::size_t> order(widgets.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::ranges::stable_sort(order, {}, [&](std::size_t i) {
+        const Cell& c = design.controls[i].cell;
+        return std::tuple(c.pane, c.row, c.column);
+    });
+    QWidget* last = nullptr;
+    for (std::size_t i : order) {
+        if (widgets[i]->focusPolicy() & Qt::TabFocus) {
+            if (last != nullptr) {
+                QWidget::setTabOrder(last, widgets[i]);
+            }
+            last = widgets[i];
+        }
+    }
+}
+
 }  // namespace
 
 QString ShownCaption(const QString& stored) {
@@ -211,6 +233,8 @@ void BuildWindow(const WindowDesign& design, SecondaryWindow& window) {
         PaintControls(design, widgets);
     }
     Place(design, widgets, &window);
+    SetTabOrder(design, widgets);
+    MarkFocusedButton(&window);
 }
 
 std::unique_ptr<SecondaryWindow> BuildWindow(const WindowDesign& design) {

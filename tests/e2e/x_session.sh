@@ -57,17 +57,21 @@ e2e_cleanup() {
     fi
 }
 
-# Starts Xvfb on the first free display, which it reports once it accepts clients.
+# Starts Xvfb on the first free display, which it reports once it accepts clients; its screen
+# is E2E_SCREEN (WIDTHxHEIGHT), 2560x1440 unless set.
 e2e_start_x() {
     if ! command -v Xvfb >/dev/null; then
         echo "Xvfb is not installed: end-to-end test skipped"
         exit "$SKIPPED"
     fi
     command -v xdotool >/dev/null || e2e_fail "xdotool is not installed"
-    WORK=$(mktemp -d "${TMPDIR:-/tmp}/qelt-e2e.XXXXXX")
-    trap e2e_cleanup EXIT
+    if [ -z "${WORK:-}" ]; then
+        WORK=$(mktemp -d "${TMPDIR:-/tmp}/qelt-e2e.XXXXXX")
+        trap e2e_cleanup EXIT
+    fi
+    rm -f "$WORK/display"
     # No reset when the last client goes: the next one would find no server for a moment.
-    Xvfb -displayfd 3 -screen 0 2560x1440x24 -nolisten tcp -noreset 3>"$WORK/display" \
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-2560x1440}x24" -nolisten tcp -noreset 3>"$WORK/display" \
         >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     e2e_wait_for "the X server" test -s "$WORK/display"
@@ -76,10 +80,17 @@ e2e_start_x() {
     export DISPLAY=":$display"
     export QT_QPA_PLATFORM=xcb
     export XDG_RUNTIME_DIR="$WORK/runtime"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    [ -d "$XDG_RUNTIME_DIR" ] || mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset WAYLAND_DISPLAY SESSION_MANAGER
     # Only matters in a sanitizer build, where the program must end without a leak of its own.
     export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$E2E_DIR/lsan_suppressions.txt"
+}
+
+# Ends the X server started last, so that the next one can start.
+e2e_stop_x() {
+    kill "$XVFB_PID"
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=""
 }
 
 e2e_window_shown() {
@@ -91,12 +102,13 @@ e2e_program_shows() {
     e2e_window_shown "$1"
 }
 
-# Prints "x y" of the shown window with the caption $1.
+# Prints "x y" of the shown window with the caption $1, its frame left out; read from the X
+# server itself, which gets it right where a window manager puts a frame around the window.
 e2e_window_origin() {
     local id
     id=$(e2e_window_shown "$1" | head -n1)
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    echo "$X $Y"
+    xwininfo -id "$id" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+                              END {print x, y}'
 }
 
 # Where "Write && End" lies inside the cross-section window as the program lays it out on this

@@ -180,6 +180,36 @@ class CanvasPixelsTest : public QObject {
         QCOMPARE(shown.pixelColor(OnCanvas(200, 110)), kWhite);
     }
 
+    // Run again on screens scaled by 150 % and 200 % (see CMakeLists.txt): the points stay in
+    // canvas pixels, and a 2-pixel line is as many device pixels thick all along.
+    void linesHaveAnEvenWidthOnAScaledScreen() {
+        Application app;
+        app.Start();
+        DrawLine(app, {{101, 100}, {301, 100}, {301, 300}});
+        const qelt::DrawingState& d = app.program().drawing;
+        QCOMPARE(qelt::PointOf(d, 1, 2).X, qelt::Integer{301});
+        QCOMPARE(qelt::PointOf(d, 1, 2).Y, qelt::Integer{100});
+        const QImage& image = Image(app);
+        const qreal ratio = image.devicePixelRatio();
+        QCOMPARE(ratio, app.mainWindow().devicePixelRatioF());
+        const int thick = qRound(2 * ratio);
+        const auto black = [&](int x, int y) { return image.pixelColor(x, y) == kBlack ? 1 : 0; };
+        for (int x = qRound(120 * ratio); x < qRound(280 * ratio); ++x) {
+            int across = 0;
+            for (int y = qRound(90 * ratio); y < qRound(110 * ratio); ++y) {
+                across += black(x, y);
+            }
+            QCOMPARE(across, thick);
+        }
+        for (int y = qRound(120 * ratio); y < qRound(280 * ratio); ++y) {
+            int across = 0;
+            for (int x = qRound(290 * ratio); x < qRound(310 * ratio); ++x) {
+                across += black(x, y);
+            }
+            QCOMPARE(across, thick);
+        }
+    }
+
     void aRepaintStartsFromAWhiteCanvas() {
         Application app;
         app.Start();

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -70,6 +72,15 @@ class MainWindowTest : public QObject {
         QCOMPARE(app.mainWindow().findChild<QLabel*>("Label22")->text(), QString("Label21"));
     }
 
+    void theOperationLabelShowsWholeBeforeTheNextOne() {
+        Application app;
+        const auto* operation = app.mainWindow().findChild<QLabel*>("Label20");
+        const auto* next = app.mainWindow().findChild<QLabel*>("Label18");
+        QVERIFY(operation->fontMetrics().horizontalAdvance(operation->text()) <=
+                operation->contentsRect().width());
+        QVERIFY(operation->geometry().right() < next->x());
+    }
+
     void theElevationCaptionIsDrawnBottomToTop() {
         Application app;
         auto* image = app.mainWindow().findChild<QLabel*>("Image2");
@@ -105,6 +116,39 @@ class MainWindowTest : public QObject {
         QCOMPARE(qelt::PointOf(d, 1, 2).Y, qelt::Integer{200});
     }
 
+    // Widget positions on the canvas's 2-pixel frame and just inside it; -1 where no point is
+    // added.
+    void onlyPressesOnTheDrawingAreaAddPoints_data() {
+        QTest::addColumn<QPoint>("pressed");
+        QTest::addColumn<QPoint>("stored");
+        QTest::newRow("frame top left") << QPoint(1, 1) << QPoint(-1, -1);
+        QTest::newRow("frame inner edge") << QPoint(1, 100) << QPoint(-1, -1);
+        QTest::newRow("frame bottom right") << QPoint(788, 445) << QPoint(-1, -1);
+        QTest::newRow("frame right") << QPoint(787, 100) << QPoint(-1, -1);
+        QTest::newRow("area top left") << QPoint(2, 2) << QPoint(0, 0);
+        QTest::newRow("area bottom right") << QPoint(786, 443) << QPoint(784, 441);
+    }
+    void onlyPressesOnTheDrawingAreaAddPoints() {
+        QFETCH(QPoint, pressed);
+        QFETCH(QPoint, stored);
+        Application app;
+        app.Start();
+        QTest::mouseClick(app.mainWindow().Button1_NewRenameLeft_8cbn, Qt::LeftButton);
+        QTest::mouseClick(app.mainWindow().CAD8pic, Qt::LeftButton, {}, pressed);
+        const qelt::DrawingState& d = app.program().drawing;
+        QCOMPARE(int(d.Lines8pudt[1].PtCount), stored.x() >= 0 ? 1 : 0);
+        if (stored.x() >= 0) {
+            QCOMPARE(QPoint(qelt::PointOf(d, 1, 1).X, qelt::PointOf(d, 1, 1).Y), stored);
+        }
+    }
+
+    void aMoveOverTheFrameIsNoCanvasMove() {
+        Application app;
+        app.Start();
+        QTest::mouseMove(app.mainWindow().CAD8pic, QPoint(1, 1));
+        QCOMPARE(app.program().mouse.MouseWhere8pstr, qelt::MouseWhere::FORM);
+    }
+
     void aDisabledButtonDoesNothing() {
         Application app;
         app.Start();
@@ -134,6 +178,93 @@ class MainWindowTest : public QObject {
             QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{1});
         }
         QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+        QDir::setCurrent(home);
+    }
+
+    void keyboardFocusFollowsTheAction() {
+        Application app;
+        app.Start();
+        qelt::shell::MainWindow& w = app.mainWindow();
+        QCOMPARE(w.focusWidget(), w.Button1_NewRenameLeft_8cbn);
+        QTest::keyClick(w.Button1_NewRenameLeft_8cbn, Qt::Key_Space);
+        QCOMPARE(w.focusWidget(), w.Button3_EditDone_8cbn);
+        QTest::keyClick(w.Button3_EditDone_8cbn, Qt::Key_Space);
+        QCOMPARE(w.focusWidget(), w.Button2_SelectAssignUnassignYes_8cbn);
+        QTest::keyClick(w.Button2_SelectAssignUnassignYes_8cbn, Qt::Key_Space);
+        QCOMPARE(w.focusWidget(), w.Button_Cancel8cbn);
+        QVERIFY(!app.program().mouse.ZoomBoxArmed8pbol);
+    }
+
+    void escapePressesCancelWhenItIsEnabled() {
+        Application app;
+        app.Start();
+        qelt::shell::MainWindow& w = app.mainWindow();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QCOMPARE(w.UserMustSee8lbl->text(), QString("waiting for your next activity"));
+        QTest::mouseClick(w.Button1_NewRenameLeft_8cbn, Qt::LeftButton);
+        ClickCanvas(app, Qt::LeftButton, 10, 10);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Escape);
+        QCOMPARE(app.program().drawing.LineCount8pint, qelt::Integer{0});
+        QVERIFY(w.Button1_NewRenameLeft_8cbn->isEnabled());
+        QVERIFY(!w.Button_Cancel8cbn->isEnabled());
+        QCOMPARE(w.focusWidget(), w.Button1_NewRenameLeft_8cbn);
+    }
+
+    void tabVisitsOnlyControlsInsideTheWindow() {
+        Application app;
+        app.Start();
+        qelt::shell::MainWindow& w = app.mainWindow();
+        QStringList visited;
+        do {
+            QWidget* focused = w.focusWidget();
+            QVERIFY2(w.rect().contains(focused->geometry()), qPrintable(focused->objectName()));
+            visited << focused->objectName();
+            QTest::keyClick(focused, Qt::Key_Tab);
+        } while (w.focusWidget() != w.Button1_NewRenameLeft_8cbn && visited.size() < 100);
+        QCOMPARE(visited.size(), 10);
+    }
+
+    // The close box with a line drawn asks first; each answer, and what the folder then holds.
+    void closeBoxAsksBeforeTheDrawingIsLost_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("ends");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("save") << int(QMessageBox::Save) << true << true;
+        QTest::newRow("discard") << int(QMessageBox::Discard) << true << false;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << false;
+    }
+    void closeBoxAsksBeforeTheDrawingIsLost() {
+        QFETCH(int, answer);
+        QFETCH(bool, ends);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString home = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        Application app;
+        app.Start();
+        QTest::mouseClick(app.mainWindow().Button1_NewRenameLeft_8cbn, Qt::LeftButton);
+        ClickCanvas(app, Qt::LeftButton, 10, 10);
+        bool asked = false;
+        QTimer::singleShot(0, &app.mainWindow(), [&] {
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                asked = box != nullptr && box->objectName() == "CloseQuestion";
+                if (box != nullptr) {
+                    box->button(QMessageBox::StandardButton(answer))->click();
+                }
+            });
+            app.mainWindow().close();
+            if (!app.program().ended) {
+                QCoreApplication::exit(1);
+            }
+        });
+        QCOMPARE(QApplication::exec(), ends ? 0 : 1);
+        QVERIFY(asked);
+        QCOMPARE(app.program().ended, ends);
+        QCOMPARE(app.mainWindow().isVisible(), !ends);
+        QCOMPARE(QFile::exists("Qelt-CAD-float.csv"), written);
         QDir::setCurrent(home);
     }
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -441,6 +442,41 @@ class SecondaryWindowsTest : public QObject {
         }
     }
 
+    // Pane by pane (the shapes frame them, left to right), row by row, left to right.
+    void crossSectionTabOrderFollowsTheLayout() {
+        const auto w = MakeXSpick8frm();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const auto place = [&](const QWidget* control) {
+            int pane = 0;
+            for (const char* shape : {"Shape3", "Shape2", "Shape1"}) {
+                if (w->findChild<QWidget*>(shape)->geometry().contains(control->geometry())) {
+                    break;
+                }
+                ++pane;
+            }
+            const QRect g = control->geometry();
+            return std::tuple(pane, g.center().y(), g.x());
+        };
+        QWidget* first = w->findChild<QWidget*>("List11");
+        QWidget* control = first;
+        int visited = 0;
+        do {
+            QWidget* next = control->nextInFocusChain();
+            while (!(next->focusPolicy() & Qt::TabFocus) || next->parentWidget() != w.get()) {
+                next = next->nextInFocusChain();
+            }
+            if (next == first) {
+                break;
+            }
+            QVERIFY2(place(control) < place(next),
+                     qPrintable(control->objectName() + " before " + next->objectName()));
+            control = next;
+            ++visited;
+        } while (visited < 100);
+        QCOMPARE(control->objectName(), QString("End8cbn"));
+    }
+
     void inertButtonsChangeNothing() {
         const auto windows = ShowAll();
         const QStringList before = Snapshot(windows);
@@ -462,6 +498,18 @@ class SecondaryWindowsTest : public QObject {
             QVERIFY(!window->close());
             QVERIFY(window->isVisible());
         }
+    }
+
+    void closeBoxSaysOnceWhyTheWindowStays() {
+        const auto w = MakeCADmap8frm();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(!w->close());
+        QVERIFY(!w->close());
+        const auto notes = w->findChildren<QMessageBox*>("StaysOpenNote");
+        QCOMPARE(notes.size(), 1);
+        QVERIFY(notes[0]->isVisible());
+        QVERIFY(notes[0]->isModal());
     }
 
     void startUpShowsThreeWindowsAndKeepsTwoHidden() {

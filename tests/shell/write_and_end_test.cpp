@@ -55,6 +55,7 @@ class WriteAndEndTest : public QObject {
     void cleanup();
     void writesTheDrawingAndEnds();
     void failedWriteKeepsRunningUntilTheCauseIsFixed();
+    void failedWritesShowOneMessageNamingTheFullPath();
 
   private:
     QString original_ = QDir::currentPath();
@@ -133,6 +134,25 @@ void WriteAndEndTest::failedWriteKeepsRunningUntilTheCauseIsFixed() {
     QCOMPARE(seen.lines, 1);
     QCOMPARE(Read(kName), kOneLine);
     QVERIFY(!app.mainWindow().isVisible());
+}
+
+void WriteAndEndTest::failedWritesShowOneMessageNamingTheFullPath() {
+    qelt::shell::Application app;
+    app.Start();
+    DrawOneLine(app);
+    QVERIFY(QDir().mkdir(kName));
+    QTest::mouseClick(WriteAndEnd(app), Qt::LeftButton);
+    QTest::mouseClick(WriteAndEnd(app), Qt::LeftButton);
+
+    const auto boxes = app.mainWindow().findChildren<QMessageBox*>("AlertBox");
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY(boxes[0]->isModal());
+    QCOMPARE(boxes[0]->informativeText(),
+             "The file it tried to write: " + QDir(dir_->path()).absoluteFilePath(kName));
+    const QLabel* prompt = app.mainWindow().UserMustSee8lbl;
+    QVERIFY(QFontMetrics(prompt->font()).horizontalAdvance(prompt->text()) <=
+            app.mainWindow().width() - 2 * prompt->x());
+    QVERIFY(!app.program().ended);
 }
 
 QTEST_MAIN(WriteAndEndTest)

@@ -1,3 +1,4 @@
+// The rules the monkey checks after every event.
 #pragma once
 
 #include <sstream>

@@ -1,3 +1,4 @@
+// The monkey's random events, drawn to suit the state the program is in.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// A started program on fake platform parts that can be copied.
 #pragma once
 
 #include <string>

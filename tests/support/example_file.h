@@ -1,3 +1,4 @@
+// The data file of the one-line example drawing.
 #pragma once
 
 // The data file of the one-line drawing (100, 200) to (150, 250), whole, as the cross-section

@@ -1,3 +1,4 @@
+// Helpers that draw, click and read back what the buttons show, as a user would.
 #pragma once
 
 #include <string>

@@ -23,14 +23,6 @@ bool EditingPoints(const ActionFlags& f) {
     return f.EditingPoints8pbol || f.MovingPoint8pbol;
 }
 
-int PointTotal(const Bounded<LineRec, 1, MaxLines>& lines, Integer count) {
-    int total = 0;
-    for (Integer k = 1; k <= count; ++k) {
-        total += lines[k].PtCount;
-    }
-    return total;
-}
-
 // A line can be selected only with two points or more, so a line that goes with one point
 // went with the deletion of its last point.
 const char* WhatChanged(const DrawingTables& before, const DrawingTables& after) {

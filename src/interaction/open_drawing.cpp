@@ -12,14 +12,6 @@ std::string Counted(int count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-int PointCount(const DrawingState& d) {
-    int points = 0;
-    for (Integer k = 1; k <= d.LineCount8pint; ++k) {
-        points += d.Lines8pudt[k].PtCount;
-    }
-    return points;
-}
-
 }  // namespace
 
 void OpenDrawing(Program& p, const DrawingState& drawing, const std::string& name) {
@@ -28,7 +20,8 @@ void OpenDrawing(Program& p, const DrawingState& drawing, const std::string& nam
     RedrawAll(p.plotView());
     p.platform.controls.ConcludingInfoToUser8lbl.SetCaption(
         "Read " + Counted(drawing.LineCount8pint, "line", "lines") + ", " +
-        Counted(PointCount(drawing), "point", "points") + " from " + name);
+        Counted(PointTotal(drawing.Lines8pudt, drawing.LineCount8pint), "point", "points") +
+        " from " + name);
     StartHistory(p);
 }
 

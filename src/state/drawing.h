@@ -64,6 +64,15 @@ struct DrawingState {
     Integer FoundPoint8pint = 0;
 };
 
+// The number of points of lines 1..`lineCount` of the table.
+inline int PointTotal(const Bounded<LineRec, 1, MaxLines>& lines, Integer lineCount) {
+    int total = 0;
+    for (Integer k = 1; k <= lineCount; ++k) {
+        total += lines[k].PtCount;
+    }
+    return total;
+}
+
 // The coordinates of the point at `position` of `line`.
 inline const PointRec& PointOf(const DrawingState& d, int line, int position) {
     return d.Points8pudt[d.Lines8pudt[line].PtIdx[position]];

@@ -79,10 +79,7 @@ Place NearPoint(const DrawingState& d, int index, bool midpoint, int reach, Dice
 }
 
 Place NearAnyPoint(const DrawingState& d, bool midpoint, Dice& dice) {
-    int points = 0;
-    for (int k = 1; k <= d.LineCount8pint; ++k) {
-        points += d.Lines8pudt[k].PtCount;
-    }
+    const int points = PointTotal(d.Lines8pudt, d.LineCount8pint);
     if (points == 0) {
         return OnCanvas(dice);
     }

@@ -5,7 +5,6 @@
 #include <array>
 #include <charconv>
 #include <chrono>
-#include <cstdlib>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -14,6 +13,7 @@
 
 #include "monkey/checks.h"
 #include "monkey/event_source.h"
+#include "monkey/property.h"
 #include "output/data_file.h"
 #include "output/read_data_file.h"
 
@@ -277,27 +277,15 @@ std::string Judged(const std::string& file, Tally& tally) {
     return said;
 }
 
-rc::detail::TestParams Params() {
-    rc::detail::Configuration defaults;
-    defaults.testParams.seed = kSeed;
-    defaults.testParams.maxSuccess = kDrawings;
-    const char* given = std::getenv("RC_PARAMS");
-    return given == nullptr ? defaults.testParams
-                            : rc::detail::configFromString(given, defaults).testParams;
-}
-
 // For each drawing of a monkey's run, the file read back writes the same bytes; then the file
 // is damaged at random many times over, and every damaged file is either refused at one of its
 // lines or gives a whole drawing.
 TEST(DataFileReader, ReadsWhatTheWriterWritesAndNothingBreaksIt) {
     Tally tally;
-    rc::detail::TestMetadata metadata;
-    metadata.id = "DataFileReader/ReadsWhatTheWriterWritesAndNothingBreaksIt";
-    metadata.description = "ReadsWhatTheWriterWritesAndNothingBreaksIt";
-    const auto params = Params();
+    const auto params = PropertyParams(kSeed, kDrawings, rc::detail::TestParams{}.maxSize);
     const auto start = std::chrono::steady_clock::now();
-    const auto result = rc::detail::checkTestable(
-        [&] {
+    const PropertyResult result =
+        CheckProperty("DataFileReader/ReadsWhatTheWriterWritesAndNothingBreaksIt", params, [&] {
             const auto seed = *rc::gen::noShrink(rc::gen::arbitrary<std::uint64_t>());
             const int events = *rc::gen::inRange(0, kLongestRun + 1);
             const std::string file = DataFileText(MonkeyDrawing(seed, events));
@@ -313,16 +301,13 @@ TEST(DataFileReader, ReadsWhatTheWriterWritesAndNothingBreaksIt) {
                     RC_FAIL(wrong + "\nthe file:\n" + damaged);
                 }
             }
-        },
-        metadata, params);
+        });
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     std::cout << "data file reader: seed " << params.seed << ", " << tally.drawings << " drawings, "
               << tally.taken + tally.refused << " damaged files (" << tally.taken << " taken, "
               << tally.refused << " refused) in " << took.count() << " s\n";
-    std::ostringstream message;
-    rc::detail::printResultMessage(result, message);
-    if (!result.is<rc::detail::SuccessResult>()) {
-        FAIL() << "seed " << params.seed << ": " << message.str();
+    if (!result.held) {
+        FAIL() << "seed " << params.seed << ": " << result.report;
     }
 }
 

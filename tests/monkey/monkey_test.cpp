@@ -4,12 +4,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
 #include "monkey/event_source.h"
+#include "monkey/property.h"
 #include "monkey/replay.h"
 
 namespace qelt::testing {
@@ -109,28 +108,15 @@ rc::Gen<std::shared_ptr<const Command>> NextCommand(const Rehearsal& model) {
     });
 }
 
-rc::detail::TestParams Params() {
-    rc::detail::Configuration defaults;
-    defaults.testParams.seed = kSeed;
-    defaults.testParams.maxSuccess = kRuns;
-    defaults.testParams.maxSize = kLongestRun;
-    const char* given = std::getenv("RC_PARAMS");
-    return given == nullptr ? defaults.testParams
-                            : rc::detail::configFromString(given, defaults).testParams;
-}
-
 // Runs of up to kLongestRun events from a started program, each event checked at once. A failure
 // prints the seed and the shortest event list found that still fails; paste that list into a
 // replay test (replay_test.cpp) to keep it.
 TEST(Monkey, EveryEventKeepsTheProgramWhole) {
     Tally tally;
-    rc::detail::TestMetadata metadata;
-    metadata.id = "Monkey/EveryEventKeepsTheProgramWhole";
-    metadata.description = "EveryEventKeepsTheProgramWhole";
-    const auto params = Params();
+    const auto params = PropertyParams(kSeed, kRuns, kLongestRun);
     const auto start = std::chrono::steady_clock::now();
-    const auto result = rc::detail::checkTestable(
-        [&] {
+    const PropertyResult result =
+        CheckProperty("Monkey/EveryEventKeepsTheProgramWhole", params, [&] {
             Dice dice(*rc::gen::noShrink(rc::gen::inRange<std::uint64_t>(0, kTempers)));
             const Rehearsal rehearsal{MonkeyWorld{}, RandomTemper(dice)};
             Stage stage{MonkeyWorld{}, tally};
@@ -138,18 +124,15 @@ TEST(Monkey, EveryEventKeepsTheProgramWhole) {
             RC_CLASSIFY(stage.mostLines == MaxLines, "43 lines");
             RC_CLASSIFY(stage.mostLinePoints == MaxLinePoints, "20 points in a line");
             RC_CLASSIFY(stage.mostPoints == MaxPoints, "55 points in the drawing");
-        },
-        metadata, params);
+        });
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     std::cout << "monkey: seed " << params.seed << ", " << tally.events << " events and "
               << tally.timerSteps << " timer steps in " << took.count()
               << " s: " << static_cast<long long>(tally.events / took.count()) << " events/s\n";
-    std::ostringstream message;
-    rc::detail::printResultMessage(result, message);
-    if (result.is<rc::detail::SuccessResult>()) {
-        std::cout << message.str() << '\n';
+    if (result.held) {
+        std::cout << result.report << '\n';
     } else {
-        FAIL() << "seed " << params.seed << ": " << message.str();
+        FAIL() << "seed " << params.seed << ": " << result.report;
     }
 }
 

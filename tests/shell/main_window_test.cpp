@@ -23,6 +23,21 @@ class MainWindowTest : public QObject {
 
     static QString Caption(QAbstractButton* button) { return button->text(); }
 
+    // Started, with a new line of one point under way.
+    static void StartAndDrawAPoint(Application& app) {
+        app.Start();
+        QTest::mouseClick(app.mainWindow().Button1_NewRenameLeft_8cbn, Qt::LeftButton);
+        ClickCanvas(app, Qt::LeftButton, 10, 10);
+    }
+
+    // A new empty working directory until the end of the scope.
+    struct InTemporaryFolder {
+        InTemporaryFolder() { QDir::setCurrent(dir.path()); }
+        ~InTemporaryFolder() { QDir::setCurrent(home); }
+        QTemporaryDir dir;
+        QString home = QDir::currentPath();
+    };
+
   private slots:
     void startsIdleWithEveryControlInPlace() {
         Application app;
@@ -159,14 +174,10 @@ class MainWindowTest : public QObject {
     }
 
     void endStopsTheEventLoopAndWritesNothing() {
-        QTemporaryDir dir;
-        const QString home = QDir::currentPath();
-        QDir::setCurrent(dir.path());
+        InTemporaryFolder folder;
         {
             Application app;
-            app.Start();
-            QTest::mouseClick(app.mainWindow().Button1_NewRenameLeft_8cbn, Qt::LeftButton);
-            ClickCanvas(app, Qt::LeftButton, 10, 10);
+            StartAndDrawAPoint(app);
             QTimer::singleShot(0, app.mainWindow().End8cbn, [&] {
                 QTest::mouseClick(app.mainWindow().End8cbn, Qt::LeftButton);
             });
@@ -177,8 +188,7 @@ class MainWindowTest : public QObject {
             ClickCanvas(app, Qt::LeftButton, 20, 20);
             QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{1});
         }
-        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-        QDir::setCurrent(home);
+        QVERIFY(QDir(folder.dir.path()).entryList(QDir::Files).isEmpty());
     }
 
     void keyboardFocusFollowsTheAction() {
@@ -239,13 +249,9 @@ class MainWindowTest : public QObject {
         QFETCH(int, answer);
         QFETCH(bool, ends);
         QFETCH(bool, written);
-        QTemporaryDir dir;
-        const QString home = QDir::currentPath();
-        QDir::setCurrent(dir.path());
+        InTemporaryFolder folder;
         Application app;
-        app.Start();
-        QTest::mouseClick(app.mainWindow().Button1_NewRenameLeft_8cbn, Qt::LeftButton);
-        ClickCanvas(app, Qt::LeftButton, 10, 10);
+        StartAndDrawAPoint(app);
         bool asked = false;
         QTimer::singleShot(0, &app.mainWindow(), [&] {
             QTimer::singleShot(0, [&] {
@@ -265,7 +271,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(app.program().ended, ends);
         QCOMPARE(app.mainWindow().isVisible(), !ends);
         QCOMPARE(QFile::exists("Qelt-CAD-float.csv"), written);
-        QDir::setCurrent(home);
     }
 
     void closingTheMainWindowEndsTheProgram() {

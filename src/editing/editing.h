@@ -20,6 +20,10 @@ bool AllocPoint(DrawingState& d, Integer& slot);
 // `SelectedLine8pint` is NoLine when none was.
 bool FindNearestLine(DrawingState& d, Integer x, Integer y, bool searchAllLines,
                      Integer& clickCycle);
+// Whether (x, y) lies on the square of a point of `line`, which reaches `reachX` and `reachY`
+// pixels to either side of the point.
+bool OnPointSquare(const DrawingState& d, Integer line, Integer x, Integer y, Integer reachX,
+                   Integer reachY);
 
 // Point editing.
 // Stores the vertex (or, with `pickMidpoints`, the segment midpoint) nearest to (x, y) in

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "editing/editing.h"
@@ -46,6 +47,20 @@ bool FindNearestLine(DrawingState& d, Integer x, Integer y, bool searchAllLines,
     }
     d.SelectedLine8pint = candidates.at(clickCycle - 1);
     return true;
+}
+
+bool OnPointSquare(const DrawingState& d, Integer line, Integer x, Integer y, Integer reachX,
+                   Integer reachY) {
+    if (line < 1 || line > d.LineCount8pint) {
+        return false;
+    }
+    for (Integer j = 1; j <= d.Lines8pudt[line].PtCount; ++j) {
+        const PointRec& point = PointOf(d, line, j);
+        if (std::abs(x - point.X) <= reachX && std::abs(y - point.Y) <= reachY) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace qelt

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editing/editing.h"
+#include "interaction/history.h"
 #include "plotting/rendering.h"
 
 namespace qelt {
@@ -174,6 +175,11 @@ void Button4Pressed(Program& p) {
 }
 
 void CancelPressed(Program& p) {
+    // An abandoned carry leaves the drawing as it was before the pick: the point goes back, and
+    // a point the pick inserted goes again.
+    if (p.actions.MovingPoint8pbol) {
+        PutTables(p.drawing, p.BeforePick);
+    }
     if (p.actions.AddingLine8pbol) {
         CancelNewLine(p);
     }

@@ -41,10 +41,6 @@ const char* WhatChanged(const DrawingTables& before, const DrawingTables& after)
     return "point moved";
 }
 
-DrawingTables TablesOf(const DrawingState& d) {
-    return {d.Points8pudt, d.PointsUsed8pint, d.Lines8pudt, d.LineCount8pint};
-}
-
 bool SameTables(const DrawingState& d, const DrawingTables& t) {
     return d.PointsUsed8pint == t.PointsUsed8pint && d.LineCount8pint == t.LineCount8pint &&
            d.Points8pudt == t.Points8pudt && d.Lines8pudt == t.Lines8pudt;
@@ -54,18 +50,10 @@ Step StepOf(const DrawingState& d, std::string file) {
     return {TablesOf(d), d.Groups8pudt, d.GroupCount8pint, std::move(file), ""};
 }
 
-// A selection that names a line or point the restored drawing lacks names none.
 void Restore(DrawingState& d, const Step& s) {
-    d.Points8pudt = s.tables.Points8pudt;
-    d.PointsUsed8pint = s.tables.PointsUsed8pint;
-    d.Lines8pudt = s.tables.Lines8pudt;
-    d.LineCount8pint = s.tables.LineCount8pint;
+    PutTables(d, s.tables);
     d.Groups8pudt = s.Groups8pudt;
     d.GroupCount8pint = s.GroupCount8pint;
-    if (d.SelectedLine8pint > d.LineCount8pint) {
-        d.SelectedLine8pint = NoLine;
-        d.SelectedPoint8pint = NoLine;
-    }
 }
 
 void Say(Program& p, const std::string& text) {
@@ -91,6 +79,7 @@ void FollowPointEditing(Program& p) {
         h.floor.reset();
     } else if (!h.floor) {
         h.floor = h.current;
+        h.ceiling = h.current;
     }
 }
 
@@ -105,13 +94,30 @@ void Push(History& h, Step step) {
         }
     }
     h.current = h.steps.size() - 1;
+    h.ceiling = h.current;
 }
 
 }  // namespace
 
+DrawingTables TablesOf(const DrawingState& d) {
+    return {d.Points8pudt, d.PointsUsed8pint, d.Lines8pudt, d.LineCount8pint};
+}
+
+void PutTables(DrawingState& d, const DrawingTables& t) {
+    d.Points8pudt = t.Points8pudt;
+    d.PointsUsed8pint = t.PointsUsed8pint;
+    d.Lines8pudt = t.Lines8pudt;
+    d.LineCount8pint = t.LineCount8pint;
+    if (d.SelectedLine8pint > d.LineCount8pint) {
+        d.SelectedLine8pint = NoLine;
+        d.SelectedPoint8pint = NoLine;
+    }
+}
+
 void StartHistory(Program& p) {
-    p.history =
-        History{{StepOf(p.drawing, DataFileText(p.drawing))}, 0, std::nullopt, TablesOf(p.drawing)};
+    p.history = History{};
+    p.history.steps.push_back(StepOf(p.drawing, DataFileText(p.drawing)));
+    p.history.compared = TablesOf(p.drawing);
 }
 
 void RecordStep(Program& p) {
@@ -141,8 +147,8 @@ void Redo(Program& p) {
     const History& h = p.history;
     if (!Resting(p.actions)) {
         Say(p, "Redo works when no action is under way");
-    } else if (h.current + 1 >= h.steps.size()) {
-        Say(p, "Nothing to redo");
+    } else if (h.current >= (h.floor ? h.ceiling : h.steps.size() - 1)) {
+        Say(p, h.floor ? "Nothing to redo since point editing began" : "Nothing to redo");
     } else {
         MoveTo(p, h.current + 1, std::string("Redone: ") + h.steps[h.current + 1].what);
     }

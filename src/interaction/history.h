@@ -20,6 +20,9 @@ struct DrawingTables {
     Integer LineCount8pint = 0;
     bool operator==(const DrawingTables&) const = default;
 };
+DrawingTables TablesOf(const DrawingState& d);
+// Puts the tables in place of the drawing's own; a selection beyond its lines names none.
+void PutTables(DrawingState& d, const DrawingTables& t);
 
 // The drawing as it stood after one step, with the data file it makes.
 struct Step {
@@ -33,9 +36,10 @@ struct Step {
 struct History {
     std::vector<Step> steps;  // the first is the drawing the run started with
     std::size_t current = 0;  // the step the drawing stands at; later ones can be redone
-    // While points are edited, undo goes back no further than the step editing began at, so
-    // that the line being edited keeps existing.
+    // While points are edited, undo and redo keep to the steps taken since editing began, from
+    // `floor` up to `ceiling`, so that the line being edited keeps existing.
     std::optional<std::size_t> floor;
+    std::size_t ceiling = 0;
     // The tables when the drawing's file was last compared with the current step's: while they
     // stay the same, so does the file, and the comparison is spared.
     DrawingTables compared;

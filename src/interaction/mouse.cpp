@@ -4,6 +4,7 @@
 
 #include "editing/editing.h"
 #include "interaction/actions.h"
+#include "interaction/history.h"
 #include "plotting/frame.h"
 #include "plotting/rendering.h"
 #include "state/checked.h"
@@ -34,9 +35,30 @@ void AddPoint(Program& p) {
     }
 }
 
+// Whether a press in point editing keeps `edited`, the line it began on, when the line search
+// found none or another: a drop always does, so that it moves the carried point and nothing
+// else; any other press does when it lies on the square of one of the line's points, which the
+// search misses at the line's ends, on the edge of its box.
+bool KeepsEditedLine(const Program& p, Integer edited) {
+    const ActionFlags& f = p.actions;
+    const DrawingState& d = p.drawing;
+    if (f.MovingPoint8pbol) {
+        return d.SelectedLine8pint != edited;
+    }
+    const Integer reachX = SquareReach(p.lists.SymbolUnitX8psng);
+    const Integer reachY = SquareReach(p.lists.SymbolUnitY8psng);
+    return f.EditingPoints8pbol && !f.LineHit8pbol &&
+           OnPointSquare(d, edited, p.mouse.MouseX8pint, p.mouse.MouseY8pint, reachX, reachY);
+}
+
 // The line search of a press in select mode, and the buttons it leaves.
 void SelectStep(Program& p) {
+    const Integer edited = p.drawing.SelectedLine8pint;
     LineSearch(p);
+    if (KeepsEditedLine(p, edited)) {
+        p.drawing.SelectedLine8pint = edited;
+        p.actions.LineHit8pbol = true;
+    }
     p.actions.LineSelected8pbol = false;
     const MainControls& c = p.platform.controls;
     if (p.actions.LineHit8pbol) {
@@ -69,6 +91,7 @@ bool PointEditingStep(Program& p, bool& pickedUp) {
     if (d.FoundPoint8pint == NoLine || (button != 1 && button != 2)) {
         f.EditingPoints8pbol = true;
     } else if (button == 1) {
+        p.BeforePick = TablesOf(d);
         d.SelectedLine8pint = d.FoundLine8pint;
         d.SelectedPoint8pint = d.FoundPoint8pint;
         if (f.PickMidpoints8pbol && f.MidpointPicked8pbol) {

@@ -97,6 +97,10 @@ void DrawSymbol(PlotView v, SymbolKind kind, Integer x, Integer y, Long colour, 
     }
 }
 
+Integer SquareReach(Single unit) {
+    return HalfExtent(unit, kSquareSize);
+}
+
 void DrawSquareSymbol(PlotView v, Integer x, Integer y, Single size, Integer width, Long colour) {
     const Integer hx = HalfExtent(v.lists.SymbolUnitX8psng, size);
     const Integer hy = HalfExtent(v.lists.SymbolUnitY8psng, size);

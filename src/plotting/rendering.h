@@ -14,6 +14,9 @@ void PaintCanvas(PlotView v);
 // that a display-list entry keeps the width it was painted at.
 void DrawSymbol(PlotView v, SymbolKind kind, Integer x, Integer y, Long colour, Single size,
                 Integer& width);
+// How far a point's square reaches to either side of the point, in pixels, along an axis of
+// `unit` pixels per symbol unit.
+Integer SquareReach(Single unit);
 void DrawSquareSymbol(PlotView v, Integer x, Integer y, Single size, Integer width, Long colour);
 // A 16-gon; `struck` adds a stroke through it.
 void DrawCircleSymbol(PlotView v, Integer x, Integer y, Single size, Integer width, Long colour,

@@ -25,6 +25,8 @@ struct Program {
     PlotFrame frame;
     DisplayLists lists;
     History history;
+    // The drawing as it stood before the carried point was picked up, for Cancel to put back.
+    DrawingTables BeforePick;
     Integer ClickCycle8sint = 0;  // the line search's candidate counter, kept between presses
     Integer LastWidth8sint = 0;   // the pen width the clipped line primitive last set
     bool ended = false;           // once true, no further event reaches the program

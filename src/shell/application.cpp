@@ -1,6 +1,9 @@
 #include "shell/application.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <array>
+#include <functional>
 
 #include "interaction/actions.h"
 #include "interaction/ending.h"
@@ -53,6 +56,8 @@ void Application::Start() {
     Run([](Program& p) { Form_Load(p); });
     // Not END, the first in the window's order: one stray space bar press would end the program.
     main_.Button1_NewRenameLeft_8cbn->setFocus();
+    // Without a window manager no window would take keys before the first click.
+    main_.activateWindow();
 }
 
 void Application::Open(const DrawingState& drawing, const std::string& name) {
@@ -123,24 +128,31 @@ void Application::Wire() {
     click(main_.zoomInBox_8cbn, ZoomInBoxPressed);
     click(main_.End8cbn, EndProgram);
     click(XSpick8frm_->End8cbn, WriteDataFile);
-    WireUndo();
+    WireKeys();
 }
 
-// The standard keys, whichever of the program's windows has the focus.
-void Application::WireUndo() {
-    const auto shortcut = [this](QList<QKeySequence> keys, void (*handler)(Program&)) {
+// The standard keys, in each window the program shows, whichever control has the focus; a
+// message box or a combo box's list that is open keeps its own keys.
+void Application::WireKeys() {
+    QCoreApplication::instance()->installEventFilter(&keys_);
+    const std::array<QWidget*, 4> windows{&main_, XSpick8frm_.get(), CADmap8frm_.get(),
+                                          CADlistof8frm_.get()};
+    const auto shortcut = [&](QList<QKeySequence> keys, const std::function<void()>& handler) {
         auto* action = new QAction(&main_);
         action->setShortcuts(keys);
-        action->setShortcutContext(Qt::ApplicationShortcut);
-        main_.addAction(action);
-        QObject::connect(action, &QAction::triggered, [this, handler] { Run(handler); });
+        for (QWidget* window : windows) {
+            window->addAction(action);
+        }
+        QObject::connect(action, &QAction::triggered, handler);
     };
-    shortcut(QKeySequence::keyBindings(QKeySequence::Undo), Undo);
+    shortcut(QKeySequence::keyBindings(QKeySequence::Undo), [this] { Run(Undo); });
     QList<QKeySequence> redo = QKeySequence::keyBindings(QKeySequence::Redo);
     if (!redo.contains(QKeySequence(Qt::CTRL | Qt::Key_Y))) {
         redo.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
     }
-    shortcut(redo, Redo);
+    shortcut(redo, [this] { Run(Redo); });
+    // Escape gives up what is in progress, as Cancel does; a disabled Cancel ignores it.
+    shortcut({QKeySequence(Qt::Key_Escape)}, [this] { main_.Button_Cancel8cbn->click(); });
 }
 
 }  // namespace qelt::shell

@@ -5,6 +5,7 @@
 
 #include "program/program.h"
 #include "shell/fitting_label.h"
+#include "shell/key_routing.h"
 #include "shell/main_window.h"
 #include "shell/qt_controls.h"
 #include "shell/qt_platform.h"
@@ -30,7 +31,7 @@ class Application {
   private:
     void Place();
     void Wire();
-    void WireUndo();
+    void WireKeys();
     // The main window's close box: a drawing is not lost without asking.
     void CloseMainWindow();
     // Runs one event to completion in the core; none runs once the program has ended.
@@ -51,6 +52,7 @@ class Application {
     QtFileOutput output_;
     QtSession session_;
     Program program_;
+    KeyRouting keys_;
 };
 
 }  // namespace qelt::shell

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QShortcut>
 #include <algorithm>
 
 #include "shell/look.h"
@@ -140,9 +139,6 @@ MainWindow::MainWindow() {
         AxisLabel(this, "CADright8lbl", "right", {11205, 8595, 1500, 330}, Qt::AlignRight);
     AddInertControls();
     MarkFocusedButton(this);
-    // Escape gives up what is in progress, as Cancel does; a disabled Cancel ignores it.
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, Button_Cancel8cbn,
-            &QPushButton::click);
 }
 
 void MainWindow::AddInertControls() {

@@ -77,13 +77,25 @@ TEST(History, EachKindOfStepIsUndoneAndRedone) {
     }
 }
 
-TEST(History, ACancelledLineAndADropInPlaceAreNoSteps) {
+TEST(History, ACancelledLineOrCarryAndADropInPlaceAreNoSteps) {
     Drawn d;
     Program& p = d.w.program;
+    const std::string before = d.File();
     Events(p,
            {[&] { Button1Pressed(p); }, [&] { Click(p, 1, 400, 300); }, [&] { CancelPressed(p); }});
     Events(p, {[&] { Undo(p); }});
     EXPECT_EQ(d.w.Concluding.Caption(), "Nothing to undo");
+    for (auto [x, y] : Points{{200, 130}, {150, 115}}) {  // a vertex, a midpoint
+        Events(p, {[&] { EditLineAt(p, 150, 120); }, [&] { Click(p, 1, x, y); },
+                   [&] {
+                       d.w.clock.now += 1;
+                       CAD8pic_mousemove(p, 0, 0, 260, 90);
+                   }});
+        ASSERT_NE(d.File(), before);
+        Events(p, {[&] { CancelPressed(p); }, [&] { Undo(p); }});
+        EXPECT_EQ(d.File(), before) << x;
+        EXPECT_EQ(d.w.Concluding.Caption(), "Nothing to undo");
+    }
     Events(p, {[&] { EditLineAt(p, 150, 120); }, [&] { Click(p, 1, 200, 130); },
                [&] { Click(p, 1, 200, 130); }});
     Events(p, {[&] { Undo(p); }});
@@ -117,13 +129,18 @@ TEST(History, TheKeysActOnlyAtRest) {
     }
 }
 
-TEST(History, PointEditingUndoesNoFurtherThanItsStart) {
+TEST(History, PointEditingKeepsUndoAndRedoToItsOwnSteps) {
     Drawn d;
     Program& p = d.w.program;
     Events(p, {[&] {
                    DrawLine(p, {{400, 300}, {500, 350}});
                },
-               [&] { EditLineAt(p, 150, 120); }, [&] { Click(p, 2, 210, 145); }});
+               [&] { Undo(p); }, [&] { EditLineAt(p, 150, 120); }, [&] { Redo(p); }});
+    EXPECT_EQ(d.w.Concluding.Caption(), "Nothing to redo since point editing began");
+    EXPECT_EQ(p.drawing.LineCount8pint, 1);
+    Events(p, {[&] { Button3Pressed(p); }, [&] { Redo(p); }});
+    EXPECT_EQ(p.drawing.LineCount8pint, 2) << "back in idle, the older step is redone";
+    Events(p, {[&] { EditLineAt(p, 150, 120); }, [&] { Click(p, 2, 210, 145); }});
     Events(p, {[&] { Undo(p); }, [&] { Undo(p); }});
     EXPECT_EQ(d.w.Concluding.Caption(), "Nothing to undo since point editing began");
     EXPECT_EQ(p.drawing.LineCount8pint, 2);

@@ -189,19 +189,6 @@ TEST(PointEditing, AFullPoolLeavesTheLineExactlyAsItWas) {
         << "the press went on as a pick of the segment's first point";
 }
 
-TEST(PointEditing, DroppingOntoALineWithoutThatPositionMovesNothing) {
-    Editing e({{{0, 0}, {100, 0}, {100, 100}, {0, 100}}, {{200, 200}, {300, 300}}});
-    Program& p = e.w.program;
-    Click(p, 1, 98, 98);  // vertex 3 of line 1
-    ASSERT_EQ(e.d().SelectedPoint8pint, 3);
-    e.w.clock.now = 1;
-    CAD8pic_mousemove(p, 0, 0, 90, 90);
-    Click(p, 1, 250, 240);  // drops inside line 2's box, which has no position 3
-    EXPECT_EQ(e.d().SelectedLine8pint, 2);
-    EXPECT_EQ(LinePoints(e.d(), 1), (Points{{0, 0}, {100, 0}, {90, 90}, {0, 100}}));
-    EXPECT_EQ(LinePoints(e.d(), 2), (Points{{200, 200}, {300, 300}}));
-}
-
 TEST(PointEditing, NothingIsMovedInsertedOrDeletedWithoutAFoundPoint) {
     FakeWorld w;
     Program& p = w.Started();
@@ -237,12 +224,43 @@ TEST(PointEditing, APressOnNoLineEndsPointEditingWithoutARedraw) {
     EXPECT_EQ(LinePoints(e.d(), 1), (Points{{0, 0}, {100, 80}})) << "no longer editing";
 }
 
-TEST(PointEditing, AnExtremeVertexCannotBePickedByAPressOnIt) {
-    Editing e({{{0, 0}, {100, 80}}});
-    Program& p = e.w.program;
-    Click(p, 1, 100, 80);
-    EXPECT_FALSE(p.actions.MovingPoint8pbol);
-    EXPECT_EQ(e.d().SelectedLine8pint, NoLine);
+TEST(PointEditing, PressesOnAPointsSquareAndDropsKeepToTheEditedLine) {
+    struct Press {
+        Integer button, x, y;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Press> presses;
+        Points line1, line2;
+        bool editing;
+    };
+    const Points line1{{0, 0}, {50, 100}, {100, 40}};
+    const Points line2{{200, 200}, {300, 300}};
+    const Case cases[] = {
+        {"an end picked on its square's corner, dropped outside every box",
+         {{1, 104, 36}, {1, 130, 20}},
+         {{0, 0}, {50, 100}, {130, 20}},
+         line2,
+         true},
+        {"the lowest point deleted", {{2, 50, 100}}, {{0, 0}, {100, 40}}, line2, true},
+        {"a drop in another line's box",
+         {{1, 0, 0}, {1, 250, 240}},
+         {{250, 240}, {50, 100}, {100, 40}},
+         line2,
+         true},
+        {"a press beside the square ends editing", {{1, 105, 40}}, line1, line2, false},
+    };
+    for (const Case& c : cases) {
+        Editing e({line1, line2});
+        Program& p = e.w.program;
+        for (const Press& press : c.presses) {
+            Click(p, press.button, press.x, press.y);
+        }
+        EXPECT_EQ(LinePoints(e.d(), 1), c.line1) << c.what;
+        EXPECT_EQ(LinePoints(e.d(), 2), c.line2) << c.what;
+        EXPECT_EQ(p.actions.EditingPoints8pbol, c.editing) << c.what;
+        EXPECT_EQ(Shown(e.w).b2.enabled, c.editing) << c.what;
+    }
 }
 
 TEST(PointEditing, PressesInTwoOverlappingBoxesAlternateLines) {

@@ -10,18 +10,20 @@ Before Remember(const MonkeyWorld& w) {
     atStep.PointsUsed8pint = step.tables.PointsUsed8pint;
     atStep.Lines8pudt = step.tables.Lines8pudt;
     atStep.LineCount8pint = step.tables.LineCount8pint;
-    return {w.program.drawing.PointsUsed8pint, h.steps.size(), h.current, atStep};
+    return {w.program.drawing.PointsUsed8pint, h.steps.size(), h.current, atStep,
+            w.program.actions.MovingPoint8pbol};
 }
 
-Findings Violations(const MonkeyWorld& w, const Before& before, bool undoOrRedo) {
+Findings Violations(const MonkeyWorld& w, const Before& before, Delivered kind) {
     Findings out;
-    // Undo and redo give the pool's high-water mark of the step they restore.
+    // Undo, redo and a cancelled carry give the pool's high-water mark of the drawing they
+    // restore.
     Before drawingBefore = before;
-    if (undoOrRedo) {
+    if (kind != Delivered::Other) {
         drawingBefore.PointsUsed8pint = w.program.drawing.PointsUsed8pint;
     }
     CheckDrawing(w.program.drawing, drawingBefore, out);
-    CheckHistory(w, before, undoOrRedo, out);
+    CheckHistory(w, before, kind, out);
     // The file is read back against the drawing, which has to be whole for that.
     if (out.empty()) {
         CheckDataFile(w.program.drawing, out);

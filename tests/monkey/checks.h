@@ -26,20 +26,25 @@ struct Before {
     std::size_t steps = 0;  // of the history
     std::size_t current = 0;
     DrawingState atStep;  // the drawing of the history's current step
+    bool carrying = false;
 };
 Before Remember(const MonkeyWorld& w);
 
+// The kinds of event that some rules are about.
+enum class Delivered { Other, UndoOrRedo, Cancel };
+
 // Every rule that the program's state must keep after the event and does not; empty when all
 // hold.
-Findings Violations(const MonkeyWorld& w, const Before& before, bool undoOrRedo = false);
+Findings Violations(const MonkeyWorld& w, const Before& before, Delivered kind = Delivered::Other);
 
 // The parts of Violations, each on its own.
 void CheckDrawing(const DrawingState& d, const Before& before, Findings& out);
 void CheckDisplayLists(const DisplayLists& lists, Findings& out);
 void CheckActionState(const MonkeyWorld& w, Findings& out);
 // Undo and redo: the step an event took is taken back exactly, and given again by redo; the
-// keys leave the drawing of the step they moved to.
-void CheckHistory(const MonkeyWorld& w, const Before& before, bool key, Findings& out);
+// keys leave the drawing of the step they moved to. Cancel takes no step, and a carry it ends
+// leaves the drawing's file as before the pick.
+void CheckHistory(const MonkeyWorld& w, const Before& before, Delivered kind, Findings& out);
 // The data file the writer makes of the drawing at this moment, read back.
 void CheckDataFile(const DrawingState& d, Findings& out);
 void CheckDataFileText(std::string_view text, const DrawingState& d, Findings& out);

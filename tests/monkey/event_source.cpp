@@ -332,7 +332,7 @@ Event NextEvent(const MonkeyWorld& w, const Temper& temper, Dice& dice) {
         case 5:
             return ZoomIn{};
         case 6:
-            return KeyPress{dice.Below(3) < 2 ? Key::Undo : Key::Redo};
+            return KeyPress{static_cast<Key>(Pick(dice, std::array{4, 2, 3}))};
         default:
             return TimerAt{NextTime(w, dice)};
     }

@@ -46,6 +46,18 @@ void ClickOn(Program& p, Action button) {
     }
 }
 
+// Escape presses Cancel, when it is enabled.
+void PressKey(MonkeyWorld& w, Key key) {
+    Program& p = w.program;
+    if (key == Key::Undo) {
+        Undo(p);
+    } else if (key == Key::Redo) {
+        Redo(p);
+    } else if (w.Cancel.Enabled()) {
+        CancelPressed(p);
+    }
+}
+
 }  // namespace
 
 const FakeControl& ButtonOf(const MonkeyWorld& w, Action button) {
@@ -81,7 +93,7 @@ void Deliver(MonkeyWorld& w, const Event& e) {
                        }
                    },
                    [&](const ZoomIn&) { ZoomInBoxPressed(p); },
-                   [&](const KeyPress& k) { k.key == Key::Undo ? Undo(p) : Redo(p); },
+                   [&](const KeyPress& k) { PressKey(w, k.key); },
                    [&](const TimerAt& t) { w.clock.now = t.seconds; },
                },
                e);
@@ -102,7 +114,8 @@ std::ostream& operator<<(std::ostream& out, const Event& e) {
                    [&](const ButtonClick& c) { out << "ButtonClick{" << NameOf(c.button) << '}'; },
                    [&](const ZoomIn&) { out << "ZoomIn{}"; },
                    [&](const KeyPress& k) {
-                       out << (k.key == Key::Undo ? "KeyPress{Key::Undo}" : "KeyPress{Key::Redo}");
+                       constexpr const char* kNames[] = {"Undo", "Redo", "Escape"};
+                       out << "KeyPress{Key::" << kNames[static_cast<int>(k.key)] << '}';
                    },
                    [&](const TimerAt& t) { out << "TimerAt{" << Number(t.seconds) << '}'; },
                },

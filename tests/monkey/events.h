@@ -37,8 +37,8 @@ struct ButtonClick {
     Action button;
 };
 struct ZoomIn {};
-// The standard Undo or Redo key.
-enum class Key { Undo, Redo };
+// The standard Undo or Redo key, or Escape.
+enum class Key { Undo, Redo, Escape };
 struct KeyPress {
     Key key;
 };

@@ -27,9 +27,15 @@ void CheckUndoRedo(const MonkeyWorld& w, const Before& before, Findings& out) {
 
 }  // namespace
 
-void CheckHistory(const MonkeyWorld& w, const Before& before, bool key, Findings& out) {
+void CheckHistory(const MonkeyWorld& w, const Before& before, Delivered kind, Findings& out) {
     const History& h = w.program.history;
     const Step& step = h.steps[h.current];
+    const bool key = kind == Delivered::UndoOrRedo;
+    // The drawing of the pick is that of the current step, as no step is taken while carrying.
+    if (kind == Delivered::Cancel && before.carrying &&
+        h.steps[before.current].file != DataFileText(w.program.drawing)) {
+        Report(out, "Cancel leaves a carry's drawing other than before the pick");
+    }
     const bool moved = h.current != before.current;
     if (key && moved &&
         (step.tables.PointsUsed8pint != w.program.drawing.PointsUsed8pint ||

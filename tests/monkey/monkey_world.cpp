@@ -9,8 +9,8 @@ namespace {
 // Binding every member of Program makes this stop compiling when Program gains one, so that
 // no part of a program's state can be left out of a copy.
 void CopyProgramState(Program& to, const Program& from) {
-    const auto& [platform, drawing, palette, mouse, actions, frame, lists, history, cycle, width,
-                 ended] = from;
+    const auto& [platform, drawing, palette, mouse, actions, frame, lists, history, beforePick,
+                 cycle, width, ended] = from;
     static_cast<void>(platform);  // each copy keeps its own platform
     to.drawing = drawing;
     to.palette = palette;
@@ -19,6 +19,7 @@ void CopyProgramState(Program& to, const Program& from) {
     to.frame = frame;
     to.lists = lists;
     to.history = history;
+    to.BeforePick = beforePick;
     to.ClickCycle8sint = cycle;
     to.LastWidth8sint = width;
     to.ended = ended;

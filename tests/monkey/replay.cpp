@@ -6,6 +6,19 @@
 
 namespace qelt::testing {
 
+namespace {
+
+Delivered KindOf(const Event& e) {
+    if (const auto* key = std::get_if<KeyPress>(&e)) {
+        return key->key == Key::Escape ? Delivered::Cancel : Delivered::UndoOrRedo;
+    }
+    const auto* click = std::get_if<ButtonClick>(&e);
+    return click != nullptr && click->button == Action::Cancel ? Delivered::Cancel
+                                                               : Delivered::Other;
+}
+
+}  // namespace
+
 std::string DeliverChecked(MonkeyWorld& w, const Event& e) {
     const Before before = Remember(w);
     try {
@@ -17,7 +30,7 @@ std::string DeliverChecked(MonkeyWorld& w, const Event& e) {
         return {};
     }
     std::string said;
-    for (const std::string& finding : Violations(w, before, std::holds_alternative<KeyPress>(e))) {
+    for (const std::string& finding : Violations(w, before, KindOf(e))) {
         said += finding + "\n";
     }
     return said;

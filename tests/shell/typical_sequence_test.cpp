@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QtTest>
 
 #include "shell/application.h"
@@ -114,7 +115,9 @@ class TypicalSequenceTest : public QObject {
         cross.show();
         cross.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&cross));
-        QTest::keyClick(&cross, Qt::Key_Z, Qt::ControlModifier);
+        auto* text = cross.findChild<QLineEdit*>("Text4");  // its first text box
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(w().ConcludingInfoToUser8lbl->text(), QString("Undone: line deleted"));
         QCOMPARE(app.program().drawing.LineCount8pint, qelt::Integer{2});
         QCOMPARE(Pixel(450, 350), kBlack);

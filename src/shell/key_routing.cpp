@@ -1,0 +1,53 @@
+#include "shell/key_routing.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace qelt::shell {
+
+namespace {
+
+bool IsUndoOrRedo(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+           key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
+}
+
+// A text box, or an editable combo box, with typing of its own to take back or give again.
+bool HoldsTyping(QObject* widget) {
+    auto* text = qobject_cast<QLineEdit*>(widget);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        text = combo->lineEdit();
+    }
+    return text != nullptr && (text->isUndoAvailable() || text->isRedoAvailable());
+}
+
+bool IsReturn(const QKeyEvent* key) {
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+}  // namespace
+
+bool KeyRouting::eventFilter(QObject* watched, QEvent* event) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Left unaccepted, the override lets the window's shortcut have the key.
+    if (event->type() == QEvent::ShortcutOverride && IsUndoOrRedo(key) && watched->isWidgetType() &&
+        !HoldsTyping(watched)) {
+        event->ignore();
+        return true;
+    }
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (event->type() == QEvent::KeyPress && button != nullptr && IsReturn(key)) {
+        // A held key would go on to press whatever button the focus moved to.
+        if (!key->isAutoRepeat()) {
+            button->click();
+        }
+        event->accept();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace qelt::shell

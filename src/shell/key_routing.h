@@ -1,0 +1,20 @@
+// The keys that belong to the program wherever the focus is in its windows.
+#pragma once
+
+#include <QObject>
+
+namespace qelt::shell {
+
+// Watches every key of the application: the undo and redo keys pass a text box that has no
+// typing of its own to take back, so that they reach the drawing, and Return or Enter press the
+// focused button as Space does.
+class KeyRouting : public QObject {
+    Q_OBJECT
+  public:
+    explicit KeyRouting(QObject* parent = nullptr) : QObject(parent) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace qelt::shell

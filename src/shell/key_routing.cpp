@@ -1,5 +1,6 @@
 #include "shell/key_routing.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -23,6 +24,24 @@ bool HoldsTyping(QObject* widget) {
     return text != nullptr && (text->isUndoAvailable() || text->isRedoAvailable());
 }
 
+// Accepting the override gives the key to the focused widget; leaving it unaccepted lets the
+// window's shortcut have it. An open popup or message box keeps the program's keys, as usual.
+bool RouteShortcut(QObject* watched, QKeyEvent* key) {
+    if (!IsUndoOrRedo(key) && key->key() != Qt::Key_Escape) {
+        return false;
+    }
+    if (QApplication::activePopupWidget() != nullptr ||
+        QApplication::activeModalWidget() != nullptr) {
+        key->accept();
+        return true;
+    }
+    if (IsUndoOrRedo(key) && watched->isWidgetType() && !HoldsTyping(watched)) {
+        key->ignore();
+        return true;
+    }
+    return false;
+}
+
 bool IsReturn(const QKeyEvent* key) {
     return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
@@ -31,12 +50,9 @@ bool IsReturn(const QKeyEvent* key) {
 }  // namespace
 
 bool KeyRouting::eventFilter(QObject* watched, QEvent* event) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    // Left unaccepted, the override lets the window's shortcut have the key.
-    if (event->type() == QEvent::ShortcutOverride && IsUndoOrRedo(key) && watched->isWidgetType() &&
-        !HoldsTyping(watched)) {
-        event->ignore();
-        return true;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        return RouteShortcut(watched, key);
     }
     auto* button = qobject_cast<QPushButton*>(watched);
     if (event->type() == QEvent::KeyPress && button != nullptr && IsReturn(key)) {

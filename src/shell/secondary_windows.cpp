@@ -19,6 +19,9 @@ void SecondaryWindow::closeEvent(QCloseEvent* event) {
                                "This window stays open while the program runs; END or "
                                "Write & End closes the program.",
                                QMessageBox::Ok, this);
+        note->setInformativeText(
+            "While points are edited, a press on a point's square picks it, the ends of a line "
+            "included; Cancel or Escape puts a carried point back where it was picked up.");
         note->setObjectName("StaysOpenNote");
         note->setAttribute(Qt::WA_DeleteOnClose);
     }

@@ -86,11 +86,10 @@ TEST(History, ACancelledLineOrCarryAndADropInPlaceAreNoSteps) {
     Events(p, {[&] { Undo(p); }});
     EXPECT_EQ(d.w.Concluding.Caption(), "Nothing to undo");
     for (auto [x, y] : Points{{200, 130}, {150, 115}}) {  // a vertex, a midpoint
-        Events(p, {[&] { EditLineAt(p, 150, 120); }, [&] { Click(p, 1, x, y); },
-                   [&] {
-                       d.w.clock.now += 1;
-                       CAD8pic_mousemove(p, 0, 0, 260, 90);
-                   }});
+        Events(p, {[&] { EditLineAt(p, 150, 120); }});
+        Click(p, 1, x, y);  // no step is taken while a point is carried
+        d.w.clock.now += 1;
+        CAD8pic_mousemove(p, 0, 0, 260, 90);
         ASSERT_NE(d.File(), before);
         Events(p, {[&] { CancelPressed(p); }, [&] { Undo(p); }});
         EXPECT_EQ(d.File(), before) << x;

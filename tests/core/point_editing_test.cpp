@@ -225,39 +225,33 @@ TEST(PointEditing, APressOnNoLineEndsPointEditingWithoutARedraw) {
 }
 
 TEST(PointEditing, PressesOnAPointsSquareAndDropsKeepToTheEditedLine) {
-    struct Press {
-        Integer button, x, y;
-    };
     struct Case {
         const char* what;
-        std::vector<Press> presses;
-        Points line1, line2;
+        std::vector<std::array<Integer, 3>> presses;  // button, x, y
+        Points line1;
         bool editing;
     };
     const Points line1{{0, 0}, {50, 100}, {100, 40}};
-    const Points line2{{200, 200}, {300, 300}};
     const Case cases[] = {
         {"an end picked on its square's corner, dropped outside every box",
          {{1, 104, 36}, {1, 130, 20}},
          {{0, 0}, {50, 100}, {130, 20}},
-         line2,
          true},
-        {"the lowest point deleted", {{2, 50, 100}}, {{0, 0}, {100, 40}}, line2, true},
+        {"the lowest point deleted", {{2, 50, 100}}, {{0, 0}, {100, 40}}, true},
         {"a drop in another line's box",
          {{1, 0, 0}, {1, 250, 240}},
          {{250, 240}, {50, 100}, {100, 40}},
-         line2,
          true},
-        {"a press beside the square ends editing", {{1, 105, 40}}, line1, line2, false},
+        {"a press beside the square ends editing", {{1, 105, 40}}, line1, false},
     };
     for (const Case& c : cases) {
-        Editing e({line1, line2});
+        Editing e({line1, {{200, 200}, {300, 300}}});
         Program& p = e.w.program;
-        for (const Press& press : c.presses) {
-            Click(p, press.button, press.x, press.y);
+        for (auto [button, x, y] : c.presses) {
+            Click(p, button, x, y);
         }
         EXPECT_EQ(LinePoints(e.d(), 1), c.line1) << c.what;
-        EXPECT_EQ(LinePoints(e.d(), 2), c.line2) << c.what;
+        EXPECT_EQ(LinePoints(e.d(), 2), (Points{{200, 200}, {300, 300}})) << c.what;
         EXPECT_EQ(p.actions.EditingPoints8pbol, c.editing) << c.what;
         EXPECT_EQ(Shown(e.w).b2.enabled, c.editing) << c.what;
     }

@@ -46,18 +46,6 @@ void ClickOn(Program& p, Action button) {
     }
 }
 
-// Escape presses Cancel, when it is enabled.
-void PressKey(MonkeyWorld& w, Key key) {
-    Program& p = w.program;
-    if (key == Key::Undo) {
-        Undo(p);
-    } else if (key == Key::Redo) {
-        Redo(p);
-    } else if (w.Cancel.Enabled()) {
-        CancelPressed(p);
-    }
-}
-
 }  // namespace
 
 const FakeControl& ButtonOf(const MonkeyWorld& w, Action button) {
@@ -93,7 +81,13 @@ void Deliver(MonkeyWorld& w, const Event& e) {
                        }
                    },
                    [&](const ZoomIn&) { ZoomInBoxPressed(p); },
-                   [&](const KeyPress& k) { PressKey(w, k.key); },
+                   [&](const KeyPress& k) {
+                       if (k.key != Key::Escape) {
+                           k.key == Key::Undo ? Undo(p) : Redo(p);
+                       } else if (w.Cancel.Enabled()) {  // Escape presses an enabled Cancel
+                           CancelPressed(p);
+                       }
+                   },
                    [&](const TimerAt& t) { w.clock.now = t.seconds; },
                },
                e);

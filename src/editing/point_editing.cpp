@@ -34,6 +34,22 @@ void FreePoint(DrawingState& d, Integer slot) {
     }
 }
 
+// Groups name lines by number: the deleted line leaves every group, and the lines after it are
+// one lower. A group keeps its name and note with no line left.
+void RenumberGroups(DrawingState& d, Integer deleted) {
+    for (Integer g = 1; g <= d.GroupCount8pint; ++g) {
+        GroupRec& group = d.Groups8pudt[g];
+        Integer kept = 0;
+        for (Integer i = 1; i <= group.LineCount; ++i) {
+            const Integer line = group.LineNo[i];
+            if (line != deleted) {
+                group.LineNo[++kept] = line > deleted ? static_cast<Integer>(line - 1) : line;
+            }
+        }
+        group.LineCount = kept;
+    }
+}
+
 }  // namespace
 
 // Candidates in the order vertex 1, midpoint 1-2, vertex 2, ...; only a strictly smaller
@@ -120,7 +136,8 @@ void DeleteFoundPoint(DrawingState& d) {
     --line.PtCount;
 }
 
-// Later lines move down one place; the places' own InUse, LineNo and Code stay where they are.
+// Later lines move down one place with their points and codes; the places' own InUse and
+// LineNo stay where they are.
 void DeleteSelectedLine(DrawingState& d) {
     const Integer selected = d.SelectedLine8pint;
     const Integer count = d.LineCount8pint;
@@ -139,7 +156,9 @@ void DeleteSelectedLine(DrawingState& d) {
     for (Integer k = selected + 1; k <= count; ++k) {
         d.Lines8pudt[k - 1].PtIdx = d.Lines8pudt[k].PtIdx;
         d.Lines8pudt[k - 1].PtCount = d.Lines8pudt[k].PtCount;
+        d.Lines8pudt[k - 1].Code = d.Lines8pudt[k].Code;
     }
+    RenumberGroups(d, selected);
     d.LineCount8pint = count - 1;
     d.SelectedLine8pint = NoLine;
     d.SelectedPoint8pint = NoLine;

@@ -14,23 +14,48 @@ namespace {
 
 constexpr int kMaxGroups = decltype(DrawingState::Groups8pudt)::upper;
 constexpr int kMaxGroupLines = decltype(GroupRec::LineNo)::upper;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Raised inside the reader only; ReadDataFile returns its error.
 struct Refusal {
     DataFileError error;
 };
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// A line as it reads whatever the layout: without blanks at its ends or the commas a
+// spreadsheet pads a row with, each run of blanks one space. A text that ends in blanks keeps
+// one, so that it reads as the start of a line whose fields follow it.
+std::string Words(std::string_view text, bool keepLastBlank = false) {
+    const bool endsInBlank = !text.empty() && IsBlank(text.back());
+    while (!text.empty() && (IsBlank(text.back()) || text.back() == ',')) {
+        text.remove_suffix(1);
+    }
+    std::string words;
+    words.reserve(text.size() + 1);
+    for (std::size_t at = 0, stop = 0; at < text.size(); at = stop) {
+        while (at < text.size() && IsBlank(text[at])) {
+            ++at;
+        }
+        for (stop = at; stop < text.size() && !IsBlank(text[stop]);) {
+            ++stop;
+        }
+        words.append(words.empty() ? "" : " ").append(text.substr(at, stop - at));
+    }
+    if (keepLastBlank && endsInBlank) {
+        words += ' ';
+    }
+    return words;
+}
+
+std::string Counted(int count, const char* thing) {
+    return std::to_string(count) + " " + thing + (count == 1 ? "" : "s");
+}
+
 std::string Quoted(std::string_view text) {
-    return '"' + std::string(text) + '"';
-}
-
-std::string_view WithoutTrailingSpaces(std::string_view text) {
-    return text.substr(0, text.find_last_not_of(' ') + 1);
-}
-
-// The line as the writer wrote it, or after a tool removed its trailing spaces.
-bool Matches(std::string_view line, std::string_view written) {
-    return line == written || line == WithoutTrailingSpaces(written);
+    return '"' + Words(text) + '"';
 }
 
 // An Integer as std::to_string writes it: no "+", no blanks, no leading zeros, no "-0".
@@ -48,95 +73,120 @@ std::optional<int> PlainNumber(std::string_view text) {
     return value;
 }
 
+// One or two printable characters, neither a blank nor a comma.
+bool IsCode(std::string_view code) {
+    const auto printable = [](char c) { return c > ' ' && c < 0x7F && c != ','; };
+    return !code.empty() && code.size() <= 2 && std::ranges::all_of(code, printable);
+}
+
 std::string ControlByteFound(unsigned char byte) {
     constexpr std::string_view kHex = "0123456789ABCDEF";
     return std::string("expected text, found the control byte 0x") + kHex[byte >> 4U] +
            kHex[byte & 0xFU];
 }
 
-// The file's lines one at a time, without their line ends. The first line end says whether
-// the file ends its lines in CR LF or, after a tool changed them, in LF; every line must agree.
+// The file's lines one at a time, each as its Words. A line ends in CR LF or in LF.
 class Lines {
   public:
     explicit Lines(std::string_view bytes) : rest_(bytes) {
-        const std::size_t feed = bytes.find('\n');
-        crlf_ = feed == bytes.npos || (feed > 0 && bytes[feed - 1] == '\r');
+        if (rest_.starts_with(kByteOrderMark)) {
+            rest_.remove_prefix(kByteOrderMark.size());
+        }
     }
 
-    [[noreturn]] void Refuse(const std::string& message) const {
-        throw Refusal{{number_, message}};
+    [[noreturn]] void RefuseAt(int line, const std::string& message) const {
+        throw Refusal{{line, "line " + std::to_string(line) + ": " + message}};
     }
+    [[noreturn]] void Refuse(const std::string& message) const { RefuseAt(number_, message); }
+
+    int Number() const { return number_; }
 
     // The next line, which should be `what`.
-    std::string_view Next(const std::string& what) {
+    std::string Next(const std::string& what) {
         ++number_;
         if (rest_.empty()) {
             Refuse("expected " + what + ", found the end of the file");
         }
-        const std::size_t feed = rest_.find('\n');
-        std::string_view line = rest_.substr(0, feed);
-        if (feed == rest_.npos || line.ends_with('\r') != crlf_) {
-            Refuse(crlf_ ? "expected CR LF at the end of the line"
-                         : "expected LF at the end of the line");
+        const Line& line = Front();
+        if (!line.fault.empty()) {
+            Refuse(line.fault);
         }
-        line.remove_suffix(crlf_ ? 1 : 0);
-        for (const char c : line) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte < 0x20 || byte == 0x7F) {
-                Refuse(ControlByteFound(byte));
-            }
-        }
-        rest_.remove_prefix(feed + 1);
-        return line;
+        rest_.remove_prefix(line.length);
+        return line.words;
     }
 
+    // The next line, without taking it; none at the end or where it cannot be read.
+    const std::string* Peek() const {
+        return rest_.empty() || !Front().fault.empty() ? nullptr : &Front().words;
+    }
+
+    bool NextStartsWith(const std::string& start) const {
+        const std::string* line = Peek();
+        return line != nullptr && line->starts_with(start);
+    }
+
+    // How many lines from the next one up to one that reads `stop` start with `start`.
+    int CountAhead(const std::string& start, const std::string& stop) const {
+        Lines ahead = *this;
+        int count = 0;
+        for (const std::string* line = ahead.Peek(); line != nullptr && *line != stop;
+             line = ahead.Peek()) {
+            count += line->starts_with(start) ? 1 : 0;
+            ahead.Next("");
+        }
+        return count;
+    }
+
+    // Only empty lines may follow.
     void ExpectEnd() {
-        ++number_;
-        if (!rest_.empty()) {
-            Refuse("expected the end of the file");
+        while (!rest_.empty()) {
+            if (!Next("").empty()) {
+                Refuse("expected nothing after the end of the data");
+            }
         }
     }
 
   private:
+    struct Line {
+        std::string words;
+        std::size_t length = 0;  // with its line end
+        std::string fault;       // why it cannot be read, if it cannot
+    };
+
+    // The line at the front, read once however often it is looked at.
+    const Line& Front() const {
+        if (frontAt_ != rest_.data()) {
+            front_ = Scan(rest_);
+            frontAt_ = rest_.data();
+        }
+        return front_;
+    }
+
+    static Line Scan(std::string_view rest) {
+        const std::size_t feed = rest.find('\n');
+        if (feed == rest.npos) {
+            return {{}, rest.size(), "the line end after the last line is missing"};
+        }
+        std::string_view line = rest.substr(0, feed);
+        line.remove_suffix(line.ends_with('\r') ? 1 : 0);
+        for (const char c : line) {
+            const auto byte = static_cast<unsigned char>(c);
+            if ((byte < 0x20 && c != '\t') || byte == 0x7F) {
+                return {{}, feed + 1, ControlByteFound(byte)};
+            }
+        }
+        return {Words(line), feed + 1, {}};
+    }
+
     std::string_view rest_;
-    bool crlf_ = true;
     int number_ = 0;
+    mutable Line front_;
+    mutable const char* frontAt_ = nullptr;
 };
-
-struct PointFields {
-    int x = 0;
-    int y = 0;
-    FixedString2 code;
-};
-
-// "X  Y  code"; a code of fewer than two characters was padded with spaces.
-std::optional<PointFields> ParsePoint(std::string_view fields) {
-    const std::size_t gap = fields.find(FieldGap);
-    if (gap == fields.npos) {
-        return std::nullopt;
-    }
-    const std::string_view x = fields.substr(0, gap);
-    const std::string_view rest = fields.substr(gap + FieldGap.size());
-    const std::size_t gap2 = rest.find(FieldGap);
-    const std::string_view y = rest.substr(0, gap2);
-    const std::string_view code = gap2 == rest.npos ? "" : rest.substr(gap2 + FieldGap.size());
-    const auto xValue = PlainNumber(x);
-    const auto yValue = PlainNumber(y);
-    if (!xValue || !yValue || code.size() > 2) {
-        return std::nullopt;
-    }
-    const PointFields point{*xValue, *yValue, FixedString2(code)};
-    std::string written(x);
-    written.append(FieldGap).append(y).append(FieldGap).append(point.code.str());
-    if (!Matches(fields, written)) {
-        return std::nullopt;
-    }
-    return point;
-}
 
 // Every later use of a point stays within its arithmetic, and these are the widest bounds for
 // which it does. The pointer reaches the program as whole pixels from the canvas's corner;
-// while a button is held it may be anywhere on a screen, which we take to be within
+// while a button is held it may be anywhere on a screen, and the canvas holds it within
 // -16384..16383: 32768 positions, the most whose differences all fit in 16 bits. The program
 // stores pointer positions as points (adding, moving and inserting them), so its own points
 // never leave that range either. Within it:
@@ -161,10 +211,7 @@ class DrawingReader {
                                       DefineInLine, DefinePoint, DefineTopLevel, DefineGroupData}) {
             Expect(text);
         }
-        const int lines = ReadLineCount();
-        for (int k = 1; k <= lines; ++k) {
-            ReadLineBlock(k);
-        }
+        ReadLineBlocks();
         Expect(LinesEnd, " (end of the lines)");
         for (std::string_view text : {BlankLine, DefineGroup, DefineLineNum, BlankLine}) {
             Expect(text);
@@ -178,14 +225,18 @@ class DrawingReader {
   private:
     void Expect(std::string_view text, const std::string& context = "") {
         const std::string what = Quoted(text) + context;
-        if (!Matches(lines_.Next(what), text)) {
+        if (lines_.Next(what) != Words(text)) {
             lines_.Refuse("expected " + what);
         }
     }
 
     // The rest of a line that starts with `start`.
-    std::string_view After(std::string_view start, const std::string& what) {
-        const std::string_view line = lines_.Next(what);
+    std::string After(std::string_view start, const std::string& what) {
+        return AfterWords(Words(start, true), what);
+    }
+
+    std::string AfterWords(const std::string& start, const std::string& what) {
+        const std::string line = lines_.Next(what);
         if (!line.starts_with(start)) {
             lines_.Refuse("expected " + what);
         }
@@ -206,11 +257,35 @@ class DrawingReader {
         }
     }
 
-    int ReadLineCount() {
-        const int count =
+    // Reads `count` things with `readOne`, each starting with `start`, up to the line that reads
+    // `stop`. A count that what follows does not bear out is said at the count's own line.
+    template <typename ReadOne>
+    void ReadCounted(int countLine, int count, const char* thing, std::string_view start,
+                     std::string_view stop, ReadOne readOne) {
+        const std::string first = Words(start, true);
+        const std::string last = Words(stop);
+        const auto refuse = [&](int held) {
+            throw Refusal{{countLine, "line " + std::to_string(countLine) + " says " +
+                                          Counted(count, thing) + ", the file holds " +
+                                          std::to_string(held)}};
+        };
+        for (int i = 1; i <= count; ++i) {
+            if (const std::string* next = lines_.Peek(); next != nullptr && *next == last) {
+                refuse(i - 1);
+            }
+            readOne(i);
+        }
+        if (lines_.NextStartsWith(first)) {
+            refuse(count + lines_.CountAhead(first, last));
+        }
+    }
+
+    void ReadLineBlocks() {
+        const int lines =
             ReadCount(DefineLineCount, Quoted(DefineLineCount) + " and the number of lines");
-        Limit(count, MaxLines, std::to_string(count) + " lines");
-        return count;
+        Limit(lines, MaxLines, std::to_string(lines) + " lines");
+        ReadCounted(lines_.Number(), lines, "line", LineStart, LinesEnd,
+                    [this](int k) { ReadLineBlock(k); });
     }
 
     void ReadLineBlock(int k) {
@@ -220,56 +295,93 @@ class DrawingReader {
         Limit(count, MaxLinePoints, "line " + name + " has " + std::to_string(count) + " points");
         const int total = d_.PointsUsed8pint + count;
         Limit(total, MaxPoints, std::to_string(total) + " points in all");
-        Expect(LineComment, " (line " + name + "'s block)");
         LineRec& line = d_.Lines8pudt[k];
         line.LineNo = static_cast<Integer>(k);
         line.InUse = true;
         line.Code = "UN";
-        for (int j = 1; j <= count; ++j) {
-            ReadPoint(line, k, j);
-        }
+        const int countLine = lines_.Number();
+        Expect(LineComment, " (line " + name + "'s block)");
+        ReadCounted(countLine, count, "point", PointStart, LineEnd,
+                    [&](int j) { ReadPoint(line, k, j); });
         Expect(LineEnd, " (end of line " + name + "'s block)");
         d_.LineCount8pint = static_cast<Integer>(k);
+        d_.SelectedLine8pint = static_cast<Integer>(k);
     }
 
+    static std::string Where(int j, int k) {
+        return " (point " + std::to_string(j) + " of line " + std::to_string(k) + ")";
+    }
+
+    // A file holds many points: what a message says of one is made only when it is needed.
     void ReadPoint(LineRec& line, int k, int j) {
-        const std::string where =
-            " (point " + std::to_string(j) + " of line " + std::to_string(k) + ")";
-        const std::string what = Quoted(PointStart) + " and X, Y and code" + where;
-        const auto point = ParsePoint(After(PointStart, what));
-        if (!point) {
-            lines_.Refuse("expected " + what);
+        const std::string what = lines_.NextStartsWith(pointStart_)
+                                     ? std::string()
+                                     : Quoted(PointStart) + " and X, Y and a code" + Where(j, k);
+        const std::string fields = AfterWords(pointStart_, what);
+        const std::size_t gap = fields.find(' ');
+        const std::size_t gap2 = fields.find(' ', gap + 1);
+        if (gap == fields.npos || gap2 == fields.npos ||
+            fields.find(' ', gap2 + 1) != fields.npos) {
+            lines_.Refuse("expected X, Y and a code" + Where(j, k));
         }
-        if (!IsFileCoordinate(point->x) || !IsFileCoordinate(point->y)) {
-            lines_.Refuse("expected coordinates from " + std::to_string(MinFileCoordinate) +
-                          " to " + std::to_string(MaxFileCoordinate) + where);
+        const int x = Coordinate(std::string_view(fields).substr(0, gap), j, k);
+        const int y = Coordinate(std::string_view(fields).substr(gap + 1, gap2 - gap - 1), j, k);
+        const std::string_view code = std::string_view(fields).substr(gap2 + 1);
+        if (!IsCode(code)) {
+            lines_.Refuse(
+                "expected a code of one or two printable ASCII characters, no blank or "
+                "comma" +
+                Where(j, k));
         }
-        if (j > 1 && !(point->code == line.Code)) {
-            lines_.Refuse("expected the code " + Quoted(line.Code.str()) +
-                          " of the line's first point" + where);
+        if (j == 1) {
+            firstPointLine_ = lines_.Number();
+        } else if (!(FixedString2(code) == line.Code)) {
+            const int at = lines_.Number();
+            throw Refusal{{at, "line " + std::to_string(at) + " gives the code " + Quoted(code) +
+                                   " and line " + std::to_string(firstPointLine_) + " the code " +
+                                   Quoted(line.Code.str()) + " to points of line " +
+                                   std::to_string(k) + "; all points of a line have one code"}};
         }
         const Integer slot = ++d_.PointsUsed8pint;
-        d_.Points8pudt[slot] = {static_cast<Integer>(point->x), static_cast<Integer>(point->y),
-                                true};
+        d_.Points8pudt[slot] = {static_cast<Integer>(x), static_cast<Integer>(y), true};
         line.PtIdx[j] = slot;
         line.PtCount = static_cast<Integer>(j);
-        line.Code = point->code;
+        line.Code = code;
+        d_.SelectedPoint8pint = static_cast<Integer>(j);
+    }
+
+    int Coordinate(std::string_view text, int j, int k) const {
+        const auto found = [&] { return ", found " + std::string(text) + Where(j, k); };
+        if (text.find('.') != text.npos) {
+            lines_.Refuse("coordinates are whole pixels" + found());
+        }
+        const auto value = PlainNumber(text);
+        if (!value) {
+            lines_.Refuse("expected X and Y as whole numbers without a plus sign or leading zeros" +
+                          found());
+        }
+        if (!IsFileCoordinate(*value)) {
+            lines_.Refuse("expected coordinates from " + std::to_string(MinFileCoordinate) +
+                          " to " + std::to_string(MaxFileCoordinate) + found());
+        }
+        return *value;
     }
 
     // Group blocks up to the end marker.
     void ReadGroups() {
         const std::string what = Quoted(GroupStart) + " and a group name, or " + Quoted(DataEnd);
+        const std::string start = Words(GroupStart, true);
         for (int g = 1;; ++g) {
-            const std::string_view line = lines_.Next(what);
-            if (Matches(line, DataEnd)) {
+            const std::string line = lines_.Next(what);
+            if (line == Words(DataEnd)) {
                 return;
             }
-            if (!line.starts_with(GroupStart) && line != WithoutTrailingSpaces(GroupStart)) {
+            if (!line.starts_with(start) && line != Words(GroupStart)) {
                 lines_.Refuse("expected " + what);
             }
             Limit(g, kMaxGroups, std::to_string(g) + " groups");
             GroupRec& group = d_.Groups8pudt[g];
-            group.Name = line.substr(std::min(line.size(), GroupStart.size()));
+            group.Name = line.substr(std::min(line.size(), start.size()));
             ReadMembers(group, g);
             d_.GroupCount8pint = static_cast<Integer>(g);
         }
@@ -279,13 +391,14 @@ class DrawingReader {
         const std::string where = " (group " + std::to_string(g) + ")";
         const std::string what =
             Quoted(GroupMember) + " and a line number, or " + Quoted(GroupEnd) + where;
+        const std::string start = Words(GroupMember, true);
         for (int i = 1;; ++i) {
-            const std::string_view line = lines_.Next(what);
-            if (Matches(line, GroupEnd)) {
+            const std::string line = lines_.Next(what);
+            if (line == Words(GroupEnd)) {
                 return;
             }
-            const auto number = line.starts_with(GroupMember)
-                                    ? PlainNumber(line.substr(GroupMember.size()))
+            const auto number = line.starts_with(start)
+                                    ? PlainNumber(std::string_view(line).substr(start.size()))
                                     : std::nullopt;
             if (!number) {
                 lines_.Refuse("expected " + what);
@@ -293,7 +406,9 @@ class DrawingReader {
             Limit(i, kMaxGroupLines,
                   "group " + std::to_string(g) + " has " + std::to_string(i) + " lines");
             if (*number < 1 || *number > d_.LineCount8pint) {
-                lines_.Refuse("expected the number of a line of the drawing" + where);
+                lines_.Refuse("group " + std::to_string(g) + " names line " +
+                              std::to_string(*number) + ", but the file holds " +
+                              Counted(d_.LineCount8pint, "line"));
             }
             group.LineNo[i] = static_cast<Integer>(*number);
             group.LineCount = static_cast<Integer>(i);
@@ -301,15 +416,18 @@ class DrawingReader {
     }
 
     Lines lines_;
+    const std::string pointStart_ = Words(PointStart, true);
     DrawingState d_;
+    int firstPointLine_ = 0;  // the file line of the current line's first point
 };
 
 }  // namespace
 
 std::variant<DrawingState, DataFileError> ReadDataFile(std::string_view bytes) {
     if (bytes.size() > MaxDataFileBytes) {
-        return DataFileError{1, "expected at most " + std::to_string(MaxDataFileBytes) +
-                                    " bytes, found " + std::to_string(bytes.size())};
+        return DataFileError{1, "the file has " + std::to_string(bytes.size()) +
+                                    " bytes, more than a data file holds (" +
+                                    std::to_string(MaxDataFileBytes) + ")"};
     }
     try {
         return DrawingReader(bytes).Read();

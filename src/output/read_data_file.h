@@ -19,8 +19,9 @@ inline constexpr std::size_t MaxDataFileBytes = 64 * 1024;
 inline constexpr Integer MinFileCoordinate = -16384;
 inline constexpr Integer MaxFileCoordinate = 16383;
 
-// The first line of a file that the writer could not have written (1-based; one past the last
-// line when the file ends too early), and what that line should have held.
+// Where a file departs from what the writer writes: the line to look at (1-based; one past the
+// last line when the file ends too early; a count's own line when what follows does not bear
+// it out), and a message for a person that names that line, e.g. "line 12: expected ...".
 struct DataFileError {
     int line = 0;
     std::string message;
@@ -28,9 +29,11 @@ struct DataFileError {
 };
 
 // The drawing the program would hold had the user drawn the file's lines in file order: line k
-// at place k, its points in pool slots 1, 2, 3, ... in file order, nothing selected. Takes
-// exactly what DataFileText writes, also after a tool turned its CR LF into LF or removed the
-// spaces at the ends of its lines. Throws nothing but std::bad_alloc.
+// at place k, its points in pool slots 1, 2, 3, ... in file order, the last line and its last
+// point selected. Takes what DataFileText writes, also after an editor or a spreadsheet changed
+// its layout: a byte order mark, LF or CR LF line ends, blanks (spaces or tabs) for each run of
+// spaces and at the ends of lines, commas at the ends of lines, empty lines after the end.
+// Throws nothing but std::bad_alloc.
 std::variant<DrawingState, DataFileError> ReadDataFile(std::string_view bytes);
 
 }  // namespace qelt

@@ -37,9 +37,7 @@ std::variant<DrawingState, QString> ReadDrawingFile(const QString& path) {
     const QByteArray bytes = file.readAll();
     auto read = ReadDataFile(std::string_view(bytes.constData(), bytes.size()));
     if (const auto* error = std::get_if<DataFileError>(&read)) {
-        return Refused(
-            path,
-            QString("line %1: %2").arg(error->line).arg(QString::fromStdString(error->message)));
+        return Refused(path, QString::fromStdString(error->message));
     }
     return std::get<DrawingState>(std::move(read));
 }

@@ -301,8 +301,8 @@ TEST(ReadDataFile, ExampleIsTheDrawingClickedInAndWritesItselfAgain) {
     EXPECT_EQ(d.PointsUsed8pint, 2);
     EXPECT_EQ(d.LineCount8pint, 1);
     EXPECT_EQ(d.GroupCount8pint, 0);
-    EXPECT_EQ(d.SelectedLine8pint, 0);
-    EXPECT_EQ(d.SelectedPoint8pint, 0);
+    EXPECT_EQ(d.SelectedLine8pint, p.drawing.SelectedLine8pint);
+    EXPECT_EQ(d.SelectedPoint8pint, p.drawing.SelectedPoint8pint);
     EXPECT_EQ(DataFileText(d), kExample);
 }
 
@@ -312,8 +312,8 @@ std::string VariedFile() {
     DrawingState d;
     d.Lines8pudt[AddLine(d, {{-16384, 16383}, {0, -1}})].Code = "A";
     AddLine(d, {});
-    d.Lines8pudt[AddLine(d, {{16383, -16384}})].Code = "";
-    d.Lines8pudt[AddLine(d, {{7, 12345}})].Code = " B";
+    d.Lines8pudt[AddLine(d, {{16383, -16384}})].Code = "-5";
+    d.Lines8pudt[AddLine(d, {{7, 12345}})].Code = ">";
     d.GroupCount8pint = 2;
     GroupRec& clay = d.Groups8pudt[1];
     clay.Name = "Clay, soft";
@@ -340,6 +340,35 @@ std::string TrailingSpacesRemoved(const std::string& file) {
     return stripped;
 }
 
+// Each line changed by `change`, and ended in CR LF or, with `lf`, LF.
+template <typename Change>
+std::string EachLine(const std::string& file, Change change, bool (*lf)(int line)) {
+    std::string changed;
+    int number = 0;
+    for (std::size_t at = 0; at < file.size(); at = file.find('\n', at) + 1) {
+        changed += change(file.substr(at, file.find('\r', at) - at));
+        changed += lf(++number) ? "\n" : "\r\n";
+    }
+    return changed;
+}
+
+// Every run of spaces a tab and a space, blanks before every line, commas after it, as an
+// editor and a spreadsheet may leave them.
+std::string Relaid(const std::string& file) {
+    return "\xEF\xBB\xBF" +
+           EachLine(
+               file,
+               [](std::string line) {
+                   for (std::size_t at = line.find(' '); at != line.npos; at = line.find(' ', at)) {
+                       line.replace(at, line.find_first_not_of(' ', at) - at, "\t ");
+                       at += 2;
+                   }
+                   return " \t" + line + " ,,,";
+               },
+               [](int line) { return line % 3 == 0; }) +
+           "\r\n,,,\n \r\n";
+}
+
 struct ToolChange {
     const char* name;
     std::string (*change)(const std::string&);
@@ -362,7 +391,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ToolChange{"Both",
                                  [](const std::string& f) {
                                      return LfLineEnds(TrailingSpacesRemoved(f));
-                                 }}),
+                                 }},
+                      ToolChange{"Relaid", &Relaid}),
     [](const auto& info) { return info.param.name; });
 
 // The file of a drawing whose lines have these numbers of points, all at (1, 1).
@@ -405,38 +435,32 @@ TEST_P(ReadBadFile, RefusedAtTheLineWithWhatWasExpected) {
     EXPECT_EQ(std::get<DataFileError>(read), (DataFileError{GetParam().line, GetParam().message}));
 }
 
-const std::string kLineEndExpected =
-    R"(expected "LoopEnd              Endof >                        ________EndOf " )";
-
 INSTANTIATE_TEST_SUITE_P(
     Files, ReadBadFile,
     ::testing::Values(
         BadFile{"MoreLinesCountedThanGiven",
-                [] { return Replaced(kExample, "#=1\r\n", "#=2\r\n"); }, 15,
-                R"(expected "LoopingStart     CADline Loop >                 CADline=2   #=" )"
-                "and the point count of line 2"},
+                [] { return Replaced(kExample, "#=1\r\n", "#=2\r\n"); }, 9,
+                "line 9 says 2 lines, the file holds 1"},
         BadFile{"FewerLinesCountedThanGiven",
-                [] { return Replaced(kExample, "#=1\r\n", "#=0\r\n"); }, 10,
-                R"(expected "LoopEnd          Endof >                        ___EndOf" )"
-                "(end of the lines)"},
+                [] { return Replaced(kExample, "#=1\r\n", "#=0\r\n"); }, 9,
+                "line 9 says 0 lines, the file holds 1"},
         BadFile{"FewerPointsCountedThanGiven",
-                [] { return Replaced(kExample, "#=2\r\n", "#=1\r\n"); }, 13,
-                kLineEndExpected + "(end of line 1's block)"},
+                [] { return Replaced(kExample, "#=2\r\n", "#=1\r\n"); }, 10,
+                "line 10 says 1 point, the file holds 2"},
         BadFile{"MorePointsCountedThanGiven",
-                [] { return Replaced(kExample, "#=2\r\n", "#=3\r\n"); }, 14,
-                R"(expected "InLine               Point >                        " )"
-                "and X, Y and code (point 3 of line 1)"},
+                [] { return Replaced(kExample, "#=2\r\n", "#=3\r\n"); }, 10,
+                "line 10 says 3 points, the file holds 2"},
         BadFile{"BlockOfAnotherPosition",
                 [] { return Replaced(kExample, "CADline=1", "CADline=2"); }, 10,
-                R"(expected "LoopingStart     CADline Loop >                 CADline=1   #=" )"
+                R"(line 10: expected "LoopingStart CADline Loop > CADline=1 #=" )"
                 "and the point count of line 1"},
         BadFile{"TwentyOnePointsInALine", [] { return OnePointMore(FileOfLines({20}), 1, 20); }, 10,
-                "line 1 has 21 points; at most 20"},
+                "line 10: line 1 has 21 points; at most 20"},
         BadFile{"FiftySixPoints",
                 [] {
                     return OnePointMore(FileOfLines({20, 20, 15}), 3, 15);
                 },
-                56, "56 points in all; at most 55"},
+                56, "line 56: 56 points in all; at most 55"},
         BadFile{"FortyFourLines",
                 [] {
                     return Replaced(
@@ -446,17 +470,23 @@ INSTANTIATE_TEST_SUITE_P(
                             std::string(kComment) + "\r\n" + std::string(kLineEnd) +
                             "\r\nLoopEnd          Endof");
                 },
-                9, "44 lines; at most 43"},
+                9, "line 9: 44 lines; at most 43"},
         BadFile{"LeadingZero", [] { return Replaced(kExample, " 100  ", " 0100  "); }, 12,
-                R"(expected "InLine               Point >                        " )"
-                "and X, Y and code (point 1 of line 1)"},
-        BadFile{"CoordinateAboveTheBound",
-                [] { return Replaced(kExample, "  250  ", "  16384  "); }, 13,
-                "expected coordinates from -16384 to 16383 (point 2 of line 1)"},
-        BadFile{"CoordinateBelowTheBound", [] { return Replaced(kExample, " 100  ", " -16385  "); },
-                12, "expected coordinates from -16384 to 16383 (point 1 of line 1)"},
+                "line 12: expected X and Y as whole numbers without a plus sign or leading zeros, "
+                "found 0100 (point 1 of line 1)"},
+        BadFile{"DecimalPoint", [] { return Replaced(kExample, " 100  ", " 100.5  "); }, 12,
+                "line 12: coordinates are whole pixels, found 100.5 (point 1 of line 1)"},
+        BadFile{
+            "CoordinateAboveTheBound", [] { return Replaced(kExample, "  250  ", "  16384  "); },
+            13,
+            "line 13: expected coordinates from -16384 to 16383, found 16384 (point 2 of line 1)"},
         BadFile{"CodeChangesWithinALine", [] { return Replaced(kExample, "250  UN", "250  SA"); },
-                13, R"(expected the code "UN" of the line's first point (point 2 of line 1))"},
+                13,
+                R"(line 13 gives the code "SA" and line 12 the code "UN" to points of line 1; )"
+                "all points of a line have one code"},
+        BadFile{"CodeNotText", [] { return Replaced(kExample, "200  UN", "200  \xE9"); }, 12,
+                "line 12: expected a code of one or two printable ASCII characters, no blank or "
+                "comma (point 1 of line 1)"},
         BadFile{"GroupOfALineThatIsNot",
                 [] {
                     return Replaced(kExample, " \r\n               >",
@@ -465,29 +495,27 @@ INSTANTIATE_TEST_SUITE_P(
                                     "End GroupData                     End\r\n"
                                     "               >");
                 },
-                21, "expected the number of a line of the drawing (group 1)"},
+                21, "line 21: group 1 names line 2, but the file holds 1 line"},
         BadFile{"ChangedFixedText", [] { return Replaced(kExample, "v3", "v4"); }, 2,
-                R"(expected "Qelt-CAD-v3")"},
-        BadFile{"TextAfterTheEnd", [] { return kExample + std::string("\r\n"); }, 22,
-                "expected the end of the file"},
+                R"(line 2: expected "Qelt-CAD-v3")"},
+        BadFile{"TextAfterTheEnd", [] { return kExample + std::string("\r\nx\r\n"); }, 23,
+                "line 23: expected nothing after the end of the data"},
         BadFile{"EndsEarly",
                 [] {
                     const std::string file = kExample;
                     return file.substr(0, file.find("LoopEnd          Endof"));
                 },
                 15,
-                R"(expected "LoopEnd          Endof >                        ___EndOf" )"
-                "(end of the lines), found the end of the file"},
+                R"(line 15: expected "LoopEnd Endof > ___EndOf" (end of the lines), )"
+                "found the end of the file"},
         BadFile{"Empty", [] { return std::string(); }, 1,
-                R"(expected "X,Y,Line,CADoCode", found the end of the file)"},
+                R"(line 1: expected "X,Y,Line,CADoCode", found the end of the file)"},
         BadFile{"NulByte",
                 [] { return Replaced(kExample, "200  UN", std::string("200\0  UN", 8)); }, 12,
-                "expected text, found the control byte 0x00"},
-        BadFile{"MixedLineEnds", [] { return Replaced(kExample, "Point \r\n", "Point \n"); }, 5,
-                "expected CR LF at the end of the line"},
+                "line 12: expected text, found the control byte 0x00"},
         BadFile{"LastLineUnended",
                 [] { return Replaced(kExample, "EndOfDataFile\r\n", "EndOfDataFile"); }, 21,
-                "expected CR LF at the end of the line"}),
+                "line 21: the line end after the last line is missing"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ReadDataFile, LargestDrawingIsWellWithinTheCap) {
@@ -506,7 +534,7 @@ TEST(ReadDataFile, LargestDrawingIsWellWithinTheCap) {
     EXPECT_EQ(file.size(), 18'261U);
     EXPECT_EQ(DataFileText(Taken(file)), file);
     EXPECT_EQ(std::get<DataFileError>(ReadDataFile(std::string(MaxDataFileBytes + 1, ' '))),
-              (DataFileError{1, "expected at most 65536 bytes, found 65537"}));
+              (DataFileError{1, "the file has 65537 bytes, more than a data file holds (65536)"}));
 }
 
 // Opened at start-up: the buttons offer the line, the canvas shows it, the completion line says
@@ -523,6 +551,49 @@ TEST(ReadDataFile, OpenedDrawingIsShownReadyToEdit) {
     EXPECT_EQ(w.Concluding.Caption(), "Nothing to undo");
     WriteDataFile(p);
     EXPECT_EQ(w.output.files.at(0).second, kExample);
+}
+
+// Lines coded AA, BB, CC, ... as `lines` numbers them (1 for AA), each a stroke at a place of
+// its own, and groups "G1", "G2", ... of these members.
+using Groups = std::vector<std::vector<int>>;
+std::string CodedFile(const std::vector<int>& lines, const Groups& groups) {
+    DrawingState d;
+    for (int i : lines) {
+        d.Lines8pudt[AddLine(d, {{100 * i, 100}, {100 * i + 50, 150}})].Code =
+            std::string(2, static_cast<char>('A' + i - 1));
+    }
+    for (const std::vector<int>& members : groups) {
+        GroupRec& group = d.Groups8pudt[++d.GroupCount8pint];
+        group.Name = "G" + std::to_string(d.GroupCount8pint);
+        for (int line : members) {
+            group.LineNo[++group.LineCount] = static_cast<Integer>(line);
+        }
+    }
+    return DataFileText(d);
+}
+
+TEST(ReadDataFile, CodesAndGroupsFollowADeletedLine) {
+    struct Case {
+        int deleted;
+        std::vector<int> left;
+        Groups groups;
+    };
+    const Case cases[] = {
+        {1, {2, 3}, {{2}, {1}}},
+        {2, {1, 3}, {{1, 2}, {}}},
+        {3, {1, 2}, {{1}, {2}}},
+    };
+    for (const Case& c : cases) {
+        FakeWorld w;
+        Program& p = w.Started();
+        OpenDrawing(p, Taken(CodedFile({1, 2, 3}, {{1, 3}, {2}})), "coded");
+        Button2Pressed(p);
+        Click(p, 1, static_cast<Single>(100 * c.deleted + 25), 125);
+        Button2Pressed(p);
+        Button4Pressed(p);
+        WriteDataFile(p);
+        EXPECT_EQ(w.output.files.at(0).second, CodedFile(c.left, c.groups)) << c.deleted;
+    }
 }
 
 // Points at the bounds, the pointer at the far side of them: the point search's differences

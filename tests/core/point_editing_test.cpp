@@ -130,7 +130,7 @@ TEST(PointEditing, DeletingLinesMovesLaterLinesDown) {
     EXPECT_EQ(LinePoints(d, 2), (Points{{7, 7}, {8, 8}, {9, 9}}));
     EXPECT_FALSE(d.Points8pudt[1].InUse);
     EXPECT_FALSE(d.Points8pudt[2].InUse);
-    EXPECT_EQ(d.Lines8pudt[2].Code.str(), "UN") << "a place keeps its own code";
+    EXPECT_EQ(d.Lines8pudt[2].Code.str(), "XY") << "a code moves with its line's points";
     EXPECT_EQ(d.Lines8pudt[1].LineNo, 1);
     EXPECT_EQ(d.SelectedLine8pint, NoLine);
 

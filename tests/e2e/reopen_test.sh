@@ -61,7 +61,7 @@ e2e_window_shown "Qelt graphics" && e2e_fail "a window of the program opened for
 read -r box_x box_y < <(e2e_window_origin qelt-cad)
 xdotool mousemove --sync $((box_x + 20)) $((box_y + 20)) key Return
 e2e_expect_exit 2
-grep -qF "qelt-cad: bad.csv: line 16: expected " "$WORK/program.log" ||
+grep -qF "qelt-cad: bad.csv: line 9 says 2 lines, the file holds 1" "$WORK/program.log" ||
     e2e_fail "no message naming the file and the line: $(cat "$WORK/program.log")"
 cmp "$WORK/bad.csv" "$RUN_DIR/bad.csv" || e2e_fail "the bad file was changed"
 [ "$(ls -A "$RUN_DIR" | sort | tr '\n' ' ')" = "Qelt-CAD-float.csv bad.csv " ] ||

@@ -139,24 +139,29 @@ void ChangeNumber(std::string& file, Dice& dice) {
     file.replace(start, end - start, SomeNumber(dice));
 }
 
-// What a text tool does to every line of the file: its spaces at the ends of lines removed,
-// its line ends made LF, or both.
+// What an editor or a spreadsheet does to every line of the file: its spaces at the ends of
+// lines removed, its line ends made LF, or both; or its runs of spaces made tabs, blanks put
+// before its lines and commas after them, a byte order mark and empty lines added.
 void ChangeAllLines(std::string& file, Dice& dice) {
-    const int tool = dice.Below(3);
+    const int tool = dice.Below(4);
     std::vector<std::string> lines = Split(file);
     for (std::string& line : lines) {
         const std::size_t body = std::min(line.find_first_of("\r\n"), line.size());
         std::string end = line.substr(body);
         line.resize(body);
-        if (tool != 1) {
+        if (tool == 0 || tool == 2) {
             line.resize(line.find_last_not_of(' ') + 1);
         }
-        if (tool != 0 && !end.empty()) {
+        if ((tool == 1 || tool == 2) && !end.empty()) {
             end = "\n";
+        }
+        if (tool == 3) {
+            std::replace(line.begin(), line.end(), ' ', '\t');
+            line = " " + line + ",,";
         }
         line += end;
     }
-    file = Joined(lines);
+    file = (tool == 3 ? "\xEF\xBB\xBF" : "") + Joined(lines) + (tool == 3 ? ",\r\n\n" : "");
 }
 
 // Point lines repeated, each with its line's point count raised to agree: the only damage that

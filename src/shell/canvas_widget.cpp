@@ -2,8 +2,10 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
+#include "output/read_data_file.h"
 #include "shell/mouse_buttons.h"
 #include "shell/pixel_raster.h"
 
@@ -107,10 +109,15 @@ QPointF CanvasWidget::Position(const QMouseEvent* event) const {
     return event->position() - contentsRect().topLeft();
 }
 
+// A held button carries the pointer anywhere on a screen of any size, and where it goes a
+// point may be put: it is held where every file the program writes can be read again.
 void CanvasWidget::Dispatch(const MouseHandler& handler, int button, QMouseEvent* event) {
     if (handler) {
         const QPointF at = Position(event);
-        handler(button, static_cast<float>(at.x()), static_cast<float>(at.y()));
+        const auto held = [](qreal v) {
+            return static_cast<float>(std::clamp<qreal>(v, MinFileCoordinate, MaxFileCoordinate));
+        };
+        handler(button, held(at.x()), held(at.y()));
     }
 }
 

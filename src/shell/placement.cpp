@@ -86,9 +86,10 @@ void Put(SecondaryWindow& window, const QRect& outer, QWidget* shown) {
 void PlaceWindows(MainWindow& main, CrossSectionWindow& crossSection, SecondaryWindow& list,
                   SecondaryWindow& map) {
     const QRect screen = main.screen()->availableGeometry();
+    // The client area goes to its design place, the frame around it, where that fits.
     const QRect design(QPoint(Px(6960), Px(1725)), main.size());
-    const QRect mainOuter = Inside(QRect(design.topLeft(), design.size().grownBy(kFrame)), screen);
-    main.move(mainOuter.topLeft());
+    const QRect mainOuter = Inside(design.marginsAdded(kFrame), screen);
+    main.setGeometry(mainOuter.marginsRemoved(kFrame));
     const QRect end = OnScreen(mainOuter.topLeft(), *main.End8cbn);
 
     // The cross-section window below the main window; where it does not fit, the place nearest

@@ -1,9 +1,11 @@
 #include "shell/qt_platform.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QTime>
@@ -45,19 +47,41 @@ std::optional<std::string> SyncToDisk(QSaveFile& file) {
     return std::nullopt;
 }
 
+// Where the folder keeps the file from being written, the message says so and names it.
+std::string WithFolderFault(const std::string& failure, const QString& folder) {
+    if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) == 0) {
+        return failure;
+    }
+    const std::string name = folder.toStdString();
+    if (errno == EROFS) {
+        return failure + "; the folder " + name + " is on a read-only file system";
+    }
+    if (errno == EACCES) {
+        return failure + "; the folder " + name + " is read-only for this user";
+    }
+    return failure;
+}
+
 }  // namespace
 
 std::optional<std::string> QtFileOutput::Replace(const std::string& name,
                                                  const std::string& bytes) {
     // Written by the name given, relative to the working directory even when that is gone.
     const QString file = QString::fromStdString(name);
-    auto failure = Write(file, bytes);
-    failedPath_ = failure ? QDir::current().absoluteFilePath(file) : QString();
-    return failure;
+    const auto failure = Write(file, bytes);
+    if (!failure) {
+        failedPath_.clear();
+        return std::nullopt;
+    }
+    failedPath_ = QDir::current().absoluteFilePath(file);
+    return WithFolderFault(*failure, QFileInfo(failedPath_).absolutePath());
 }
 
 std::optional<std::string> QtFileOutput::Write(const QString& name, const std::string& bytes) {
     QSaveFile file(name);
+    // In a folder the user may not write in, a file there that the user may write is rewritten
+    // in place, as editors do: the old file is then no longer kept until the new one is whole.
+    file.setDirectWriteFallback(true);
     // Unbuffered, so that a short write shows in the count written.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return file.errorString().toStdString();

@@ -83,6 +83,13 @@ place_on() {
     e2e_wait_for "every window on the ${width}x${height} screen ($manager)" \
         all_on_screen "$width" "$height"
 
+    # Where it fits, the client area, not the frame, is at its design place.
+    local at
+    at=$(e2e_window_origin "Qelt graphics")
+    if [ "$scale" = 1/1 ] && ((width >= 1440)) && [ "$at" != "464 115" ]; then
+        e2e_fail "the main window's client area is at $at on ${width}x${height} ($manager)"
+    fi
+
     local title line="${width}x${height} $manager scale $scale:"
     for title in "${TITLES[@]}"; do
         line+=" [$title] $(awk '{print $1 "," $2 " " $3 "x" $4}' <<<"${FRAME[$title]}")"

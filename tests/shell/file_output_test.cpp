@@ -33,6 +33,10 @@ QStringList Entries() {
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+QString Said(const std::optional<std::string>& failure) {
+    return QString::fromStdString(failure.value_or("nothing"));
+}
+
 bool IsRoot() {
     return geteuid() == 0;
 }
@@ -54,7 +58,7 @@ class FileOutputTest : public QObject {
     void replacesExistingFile();
     void failsWhenTargetIsADirectory();
     void failsWhenWorkingDirectoryIsGone();
-    void failsInReadOnlyDirectory();
+    void rewritesInPlaceInReadOnlyDirectory();
     void failsOnReadOnlyFileSystem();
     void failsOnFullDiskLeavingOldFile_data();
     void failsOnFullDiskLeavingOldFile();
@@ -128,24 +132,29 @@ void FileOutputTest::failsWhenWorkingDirectoryIsGone() {
     QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
 }
 
-void FileOutputTest::failsInReadOnlyDirectory() {
+// The file there is rewritten in place; a new one cannot be made, and the message names the
+// folder. Root may write anywhere, so root writes as another user.
+void FileOutputTest::rewritesInPlaceInReadOnlyDirectory() {
     QVERIFY(QDir().mkdir("locked"));
     readOnly_ = dir_->filePath("locked");
     Write(readOnly_ + "/" + kQName, "old\r\n");
-    QVERIFY(QFile::setPermissions(
-        readOnly_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+    const auto everyone = QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther | QFile::ExeUser |
+                          QFile::ExeGroup | QFile::ExeOther;
+    QVERIFY(QFile::setPermissions(readOnly_ + "/" + kQName,
+                                  QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup |
+                                      QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
+    QVERIFY(QFile::setPermissions(readOnly_, everyone));
+    QVERIFY(QFile::setPermissions(dir_->path(), everyone | QFile::WriteUser));
     QVERIFY(QDir::setCurrent(readOnly_));
-    QFile probe("probe");
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.remove();
-        if (IsRoot()) {
-            QSKIP("running as root: permission bits do not stop writes");
-        }
-        QFAIL("the read-only directory took a new file");
-    }
-    const auto failure = output_.Replace(kName, "new\r\n");
-    QVERIFY(failure.has_value());
-    QCOMPARE(Read(kQName), QByteArray("old\r\n"));
+    const uid_t user = geteuid();
+    QVERIFY(user != 0 || seteuid(65534) == 0);
+    const auto inPlace = output_.Replace(kName, "new\r\n");
+    const auto created = output_.Replace("new.csv", "new\r\n");
+    QVERIFY(seteuid(user) == 0);
+    QCOMPARE(Said(inPlace), QString("nothing"));
+    QCOMPARE(Read(kQName), QByteArray("new\r\n"));
+    QCOMPARE(Said(created),
+             "Permission denied; the folder " + readOnly_ + " is read-only for this user");
     QCOMPARE(Entries(), QStringList{kQName});
 }
 
@@ -156,9 +165,9 @@ void FileOutputTest::failsOnReadOnlyFileSystem() {
     }
     Write(kQName, "old\r\n");
     QVERIFY(Run("mount", {"-o", "remount,ro", mounted_}));
-    const auto failure = output_.Replace(kName, "new\r\n");
-    QVERIFY(failure.has_value());
-    QVERIFY(!failure->empty());
+    QCOMPARE(Said(output_.Replace(kName, "new\r\n")),
+             "Existing file " + kQName + " is not writable; the folder " + mounted_ +
+                 " is on a read-only file system");
     QCOMPARE(Read(kQName), QByteArray("old\r\n"));
     QCOMPARE(Entries(), QStringList{kQName});
 }

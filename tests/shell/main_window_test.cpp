@@ -157,6 +157,17 @@ class MainWindowTest : public QObject {
         }
     }
 
+    // Carried off a screen of any size, the pointer stays where a file can hold a point.
+    void aHeldPointerStaysWithinTheFileBounds() {
+        Application app;
+        app.Start();
+        QTest::mousePress(app.mainWindow().CAD8pic, Qt::LeftButton, {}, OnCanvas(10, 10));
+        QTest::mouseMove(app.mainWindow().CAD8pic, QPoint(40000, -40000));
+        const qelt::MouseState& m = app.program().mouse;
+        QCOMPARE(QPoint(m.MouseX8pint, m.MouseY8pint), QPoint(16383, -16384));
+        QTest::mouseRelease(app.mainWindow().CAD8pic, Qt::LeftButton, {}, OnCanvas(10, 10));
+    }
+
     void aMoveOverTheFrameIsNoCanvasMove() {
         Application app;
         app.Start();

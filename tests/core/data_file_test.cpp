@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -340,33 +341,12 @@ std::string TrailingSpacesRemoved(const std::string& file) {
     return stripped;
 }
 
-// Each line changed by `change`, and ended in CR LF or, with `lf`, LF.
-template <typename Change>
-std::string EachLine(const std::string& file, Change change, bool (*lf)(int line)) {
-    std::string changed;
-    int number = 0;
-    for (std::size_t at = 0; at < file.size(); at = file.find('\n', at) + 1) {
-        changed += change(file.substr(at, file.find('\r', at) - at));
-        changed += lf(++number) ? "\n" : "\r\n";
-    }
-    return changed;
-}
-
-// Every run of spaces a tab and a space, blanks before every line, commas after it, as an
-// editor and a spreadsheet may leave them.
+// Every run of spaces a tab and a space; after lines that end in a space, CR LF as before,
+// after the others commas, LF and blanks before the next line; a byte order mark before the
+// first and an empty line after the last: as editors and spreadsheets may leave them.
 std::string Relaid(const std::string& file) {
-    return "\xEF\xBB\xBF" +
-           EachLine(
-               file,
-               [](std::string line) {
-                   for (std::size_t at = line.find(' '); at != line.npos; at = line.find(' ', at)) {
-                       line.replace(at, line.find_first_not_of(' ', at) - at, "\t ");
-                       at += 2;
-                   }
-                   return " \t" + line + " ,,,";
-               },
-               [](int line) { return line % 3 == 0; }) +
-           "\r\n,,,\n \r\n";
+    const std::string ends = std::regex_replace(file, std::regex("([^ ])\r\n"), "$1,,,\n \t");
+    return "\xEF\xBB\xBF" + std::regex_replace(ends, std::regex(" +"), "\t ") + ",\r\n";
 }
 
 struct ToolChange {

@@ -5,6 +5,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "shell/message_box.h"
 #include "shell/window_builder.h"
 
 namespace qelt::shell {
@@ -21,6 +22,7 @@ void SecondaryWindow::closeEvent(QCloseEvent* event) {
                                QMessageBox::Ok, this);
         note->setObjectName("StaysOpenNote");
         note->setAttribute(Qt::WA_DeleteOnClose);
+        ShowAsPlainText(*note);
     }
     note->open();
 }

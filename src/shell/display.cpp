@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <cstdlib>
 #include <iostream>
+#include <mutex>
+#include <optional>
 #include <vector>
 
 namespace qelt::shell {
@@ -15,22 +17,29 @@ struct HeldMessage {
     QString text;
 };
 
-// Qt's message handler is one plain function for the whole process: what it needs while the
-// application object is made lives here, for that time only.
-struct Opening {
-    WithoutDisplay without;
+// Qt's message handler is one plain function for the whole process, called from Qt's own
+// threads too: what it needs lives here.
+struct Messages {
+    std::mutex mutex;
+    QtMessageHandler previous = nullptr;
+    std::optional<WithoutDisplay> opening;  // while the application object is made
     std::vector<HeldMessage> held;
 };
-Opening* opening = nullptr;
+Messages messages;
 
-// Qt's messages wait until it is known whether a display answered: where none does, they are
-// advice about its plugins, and the program's own line takes their place.
+// While the application object is made, Qt's messages wait until it is known whether a display
+// answered: where none does, they are advice about its plugins, and the program's own line
+// takes their place.
 void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
-        std::cerr << opening->without.says;
-        std::_Exit(opening->without.status);
+    const std::lock_guard lock(messages.mutex);
+    if (!messages.opening) {
+        messages.previous(type, context, text);
+    } else if (type == QtFatalMsg) {
+        std::cerr << messages.opening->says;
+        std::_Exit(messages.opening->status);
+    } else {
+        messages.held.push_back({type, context.category, text});
     }
-    opening->held.push_back({type, context.category, text});
 }
 
 }  // namespace
@@ -39,17 +48,21 @@ std::unique_ptr<QApplication> OpenDisplay(int& argc, char* argv[], WithoutDispla
     // Nothing of a run is kept to restore it, and a session manager would start the program
     // again with an option it does not take.
     QCoreApplication::setAttribute(Qt::AA_DisableSessionManager);
-    Opening state{without, {}};
-    opening = &state;
-    const QtMessageHandler previous = qInstallMessageHandler(Hold);
-    auto application = std::make_unique<QApplication>(argc, argv);
-    qInstallMessageHandler(previous);
-    opening = nullptr;
-    for (const HeldMessage& message : state.held) {
-        previous(message.type,
-                 QMessageLogContext(nullptr, 0, nullptr, message.category.constData()),
-                 message.text);
+    {
+        const std::lock_guard lock(messages.mutex);
+        messages.opening = without;
+        messages.previous = qInstallMessageHandler(Hold);
     }
+    auto application = std::make_unique<QApplication>(argc, argv);
+    const std::lock_guard lock(messages.mutex);
+    qInstallMessageHandler(messages.previous);
+    messages.opening.reset();
+    for (const HeldMessage& message : messages.held) {
+        messages.previous(message.type,
+                          QMessageLogContext(nullptr, 0, nullptr, message.category.constData()),
+                          message.text);
+    }
+    messages.held.clear();
     return application;
 }
 

@@ -19,7 +19,7 @@ QString Refused(const std::string& path, const QString& why) {
     return QString("%1: %2").arg(ShownName(path), why);
 }
 
-QString SystemSays(int error) {
+QString CannotBeRead(int error) {
     return "cannot be read: " + QString::fromStdString(std::generic_category().message(error));
 }
 
@@ -49,14 +49,14 @@ std::variant<DrawingState, QString> ReadDrawingFile(const std::string& path) {
     }
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
-        return Refused(path, SystemSays(errno));
+        return Refused(path, CannotBeRead(errno));
     }
     if (auto why = NotAFile(info)) {
         return Refused(path, *why);
     }
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) {
-        return Refused(path, SystemSays(errno));
+        return Refused(path, CannotBeRead(errno));
     }
     QFile file;
     if (!file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered,
@@ -64,8 +64,8 @@ std::variant<DrawingState, QString> ReadDrawingFile(const std::string& path) {
         ::close(descriptor);
         return Refused(path, "cannot be read: " + file.errorString());
     }
-    if (::fstat(descriptor, &info) != 0) {
-        return Refused(path, SystemSays(errno));
+    if (::fstat(file.handle(), &info) != 0) {
+        return Refused(path, CannotBeRead(errno));
     }
     if (auto why = NotAFile(info)) {
         return Refused(path, *why);

@@ -43,8 +43,8 @@ QString Readable(const QString& text) {
 
 CommandLine ParseCommandLine(int argc, char* argv[]) {
     // Gives the usage the program's name; it takes none of the arguments.
-    int name = std::min(argc, 1);
-    QCoreApplication probe(name, argv);
+    int nameOnly = std::min(argc, 1);
+    QCoreApplication probe(nameOnly, argv);
     QCommandLineParser parser;
     // "-old.csv" is one unknown option, not -o -l -d -. -c -s -v.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);

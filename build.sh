@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds only the program and launches it ("run"), builds and
-# runs every test ("test"), or runs every test built with the address and undefined-behaviour
-# sanitizers ("sanitize").
+# runs every test ("test"), runs every test built with the address and undefined-behaviour
+# sanitizers ("sanitize"), or built as a Debian package is built ("debian"). Every warning is an
+# error here.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -26,7 +27,7 @@ install_missing() {
 build() {
     local dir=$1 target=$2
     shift 2
-    cmake -S . -B "$dir" "$@"
+    cmake -S . -B "$dir" -DQELT_WERROR=ON "$@"
     cmake --build "$dir" -j2 --target "$target"
 }
 
@@ -53,8 +54,17 @@ case "${1:-}" in
         export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
         run_tests build-sanitize
         ;;
+    debian)
+        # Every test again, built with Debian's compiler and linker flags and no build type of
+        # CMake's own, as a package build does.
+        install_missing
+        build build-debian all -DCMAKE_BUILD_TYPE=None \
+            -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+            -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
+        run_tests build-debian
+        ;;
     *)
-        echo "usage: bash build.sh run|test|sanitize" >&2
+        echo "usage: bash build.sh run|test|sanitize|debian" >&2
         exit 2
         ;;
 esac

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "shell/message_box.h"
+
 namespace qelt::shell {
 
 CloseAnswer AskBeforeClosing(QWidget* window) {
@@ -10,6 +12,7 @@ CloseAnswer AskBeforeClosing(QWidget* window) {
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
     box.setObjectName("CloseQuestion");
     box.setInformativeText("Without writing it, the drawing is lost.");
+    ShowAsPlainText(box);
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
         case QMessageBox::Save:

@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
 
 namespace qelt::shell {
 
@@ -11,39 +13,53 @@ void Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "Draws the polylines of a geotechnical cross-section and writes them to "
         "Qelt-CAD-float.csv in the working directory.");
-    parser.addHelpOption();
+    // Qt's own help option would also offer --help-all, for options the program does not take.
+    parser.addOption({{"h", "help"}, "Displays help on commandline options."});
     parser.addVersionOption();
     parser.addPositionalArgument("FILE", "A data file this program wrote, to edit it again.",
                                  "[FILE]");
 }
 
-}  // namespace
-
-void AnswerHelpOrVersion(int argc, char* argv[]) {
-    QCoreApplication probe(argc, argv);
-    QCommandLineParser parser;
-    Describe(parser);
-    // Options of the window system, such as -platform, are not known here: they are left to
-    // the application object, and to the full parse after it.
-    static_cast<void>(parser.parse(QCoreApplication::arguments()));
-    if (parser.isSet("help") || parser.isSet("help-all")) {
-        parser.showHelp(0);
+// Each byte of an argument as one character, so that a name that is not UTF-8 comes back from
+// the parser unchanged; the options themselves are plain ASCII.
+QStringList Arguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLatin1(argv[i]);
     }
-    if (parser.isSet("version")) {
-        parser.showVersion();
-    }
+    return arguments;
 }
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+std::string Bytes(const QString& argument) {
+    return argument.toLatin1().toStdString();
+}
+
+// A text of the parser's, with the arguments it quotes read as the system's text.
+QString Readable(const QString& text) {
+    return QString::fromLocal8Bit(text.toLatin1());
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(int argc, char* argv[]) {
+    // Gives the usage the program's name; it takes none of the arguments.
+    int nameOnly = std::min(argc, 1);
+    QCoreApplication probe(nameOnly, argv);
     QCommandLineParser parser;
+    // "-old.csv" is one unknown option, not -o -l -d -. -c -s -v.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     Describe(parser);
     CommandLine result;
-    if (!parser.parse(arguments)) {
-        result.error = parser.errorText();
+    if (!parser.parse(Arguments(argc, argv))) {
+        result.error = Readable(parser.errorText());
+    } else if (parser.isSet("help")) {
+        parser.showHelp(0);
+    } else if (parser.isSet("version")) {
+        parser.showVersion();
     } else if (parser.positionalArguments().size() > 1) {
         result.error = "Only one FILE can be opened.";
     } else if (!parser.positionalArguments().isEmpty()) {
-        result.file = parser.positionalArguments().constFirst();
+        result.file = Bytes(parser.positionalArguments().constFirst());
     }
     if (!result.error.isEmpty()) {
         result.error += "\n\n" + parser.helpText();

@@ -2,20 +2,19 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <optional>
+#include <string>
 
 namespace qelt::shell {
 
-// The help or the version on standard output with status 0, when the arguments ask for either;
-// needs no display, so it runs before the application object exists.
-void AnswerHelpOrVersion(int argc, char* argv[]);
-
-// What the arguments that the application object left ask for.
+// What the arguments ask for.
 struct CommandLine {
-    std::optional<QString> file;  // the data file to open, if one was given
-    QString error;                // why the arguments cannot be taken, with the usage
+    std::optional<std::string> file;  // the data file to open, as the bytes the system gave
+    QString error;                    // why the arguments cannot be taken, with the usage
 };
-CommandLine ParseCommandLine(const QStringList& arguments);
+
+// Reads the arguments as they are, with no display: the window system's own options are none
+// of the program's. Answers --help and --version itself, on standard output with status 0.
+CommandLine ParseCommandLine(int argc, char* argv[]);
 
 }  // namespace qelt::shell

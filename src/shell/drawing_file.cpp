@@ -1,7 +1,13 @@
 #include "shell/drawing_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
-#include <QFileInfo>
+#include <cerrno>
+#include <optional>
+#include <system_error>
 
 #include "output/read_data_file.h"
 
@@ -9,32 +15,71 @@ namespace qelt::shell {
 
 namespace {
 
-QString Refused(const QString& path, const QString& why) {
-    return QString("%1: %2").arg(path, why);
+QString Refused(const std::string& path, const QString& why) {
+    return QString("%1: %2").arg(ShownName(path), why);
+}
+
+QString CannotBeRead(int error) {
+    return "cannot be read: " + QString::fromStdString(std::generic_category().message(error));
+}
+
+// A folder, a pipe or a device is no data file: reading a pipe waits for a writer, and a device
+// such as /dev/zero never ends.
+std::optional<QString> NotAFile(const struct stat& info) {
+    if (S_ISDIR(info.st_mode)) {
+        return "is a folder, not a data file";
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return "is a pipe, device or socket, not a data file";
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
-// The size is looked at before a byte is read, so that a huge file is refused at once.
-std::variant<DrawingState, QString> ReadDrawingFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return Refused(path, "no such file");
+QString ShownName(const std::string& path) {
+    return QString::fromLocal8Bit(path);
+}
+
+// The kind is looked at before the file is opened, and again on what was opened, in case it
+// changed in between; the open does not wait, whatever was put there.
+std::variant<DrawingState, QString> ReadDrawingFile(const std::string& path) {
+    if (path.empty()) {
+        return QString("FILE is an empty name; give the name of a data file");
     }
-    if (info.isDir()) {
-        return Refused(path, "is a folder, not a data file");
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return Refused(path, CannotBeRead(errno));
     }
-    if (info.size() > static_cast<qint64>(MaxDataFileBytes)) {
-        return Refused(path, QString("%1 bytes, more than a data file of this program can hold "
-                                     "(%2 bytes)")
-                                 .arg(info.size())
-                                 .arg(MaxDataFileBytes));
+    if (auto why = NotAFile(info)) {
+        return Refused(path, *why);
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return Refused(path, CannotBeRead(errno));
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered,
+                   QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         return Refused(path, "cannot be read: " + file.errorString());
     }
-    const QByteArray bytes = file.readAll();
+    if (::fstat(file.handle(), &info) != 0) {
+        return Refused(path, CannotBeRead(errno));
+    }
+    if (auto why = NotAFile(info)) {
+        return Refused(path, *why);
+    }
+    // One byte more than the most a data file holds tells a longer file, whatever size the
+    // file system reports for it.
+    const QByteArray bytes = file.read(MaxDataFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return Refused(path, "cannot be read: " + file.errorString());
+    }
+    if (bytes.size() > static_cast<qsizetype>(MaxDataFileBytes)) {
+        return Refused(path, QString("longer than a data file of this program can be (%1 bytes)")
+                                 .arg(MaxDataFileBytes));
+    }
     auto read = ReadDataFile(std::string_view(bytes.constData(), bytes.size()));
     if (const auto* error = std::get_if<DataFileError>(&read)) {
         return Refused(path, QString::fromStdString(error->message));

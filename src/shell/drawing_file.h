@@ -2,13 +2,19 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <variant>
 
 #include "state/drawing.h"
 
 namespace qelt::shell {
 
-// The drawing in the file, or a message that names the file and says where and what is wrong.
-std::variant<DrawingState, QString> ReadDrawingFile(const QString& path);
+// The drawing in the file at `path`, a name as the file system encodes it, or a message that
+// names the file and says where and what is wrong. Reads only a regular file, and never more
+// than a data file can hold.
+std::variant<DrawingState, QString> ReadDrawingFile(const std::string& path);
+
+// The name as a person reads it.
+QString ShownName(const std::string& path);
 
 }  // namespace qelt::shell

@@ -12,6 +12,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "shell/message_box.h"
+
 namespace qelt::shell {
 
 Single QtClock::Timer() {
@@ -119,6 +121,7 @@ void QtSession::Alert(const std::string& text) {
     box->setText(QString::fromStdString(text));
     const QString path = output_.TakeFailedPath();
     box->setInformativeText(path.isEmpty() ? QString() : "The file it tried to write: " + path);
+    ShowAsPlainText(*box);
     box->show();
 }
 

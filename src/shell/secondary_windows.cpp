@@ -5,6 +5,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "shell/message_box.h"
 #include "shell/window_builder.h"
 
 namespace qelt::shell {
@@ -24,6 +25,7 @@ void SecondaryWindow::closeEvent(QCloseEvent* event) {
             "included; Cancel or Escape puts a carried point back where it was picked up.");
         note->setObjectName("StaysOpenNote");
         note->setAttribute(Qt::WA_DeleteOnClose);
+        ShowAsPlainText(*note);
     }
     note->open();
 }

@@ -2,6 +2,7 @@
 # A data file opened again on a real X server: `qelt-cad Qelt-CAD-float.csv` shows its line, a
 # point moved with real clicks is written back in place of the old file; a file the program
 # could not have written is refused with status 2, a message and no window, and stays as it was.
+# Then a table of starts that end at once, without a display and under offscreen.
 #
 #   reopen_test.sh PROGRAM PROBE
 # shellcheck source-path=SCRIPTDIR source=x_session.sh
@@ -66,4 +67,35 @@ grep -qF "qelt-cad: bad.csv: line 9 says 2 lines, the file holds 1" "$WORK/progr
 cmp "$WORK/bad.csv" "$RUN_DIR/bad.csv" || e2e_fail "the bad file was changed"
 [ "$(ls -A "$RUN_DIR" | sort | tr '\n' ' ')" = "Qelt-CAD-float.csv bad.csv " ] ||
     e2e_fail "stray files: $(ls -A "$RUN_DIR")"
-echo "PASS: reopened, edited and written again; a bad file refused with status 2"
+
+# Started in STARTS_DIR with the environment RUN and VARIABLES, the program ends within a few
+# seconds with STATUS and says WORD: start_ends STATUS WORD VARIABLES [ARGUMENT...]
+start_ends() {
+    local status=$1 word=$2 variables=$3 said ended=0
+    shift 3
+    # shellcheck disable=SC2086 # RUN and VARIABLES are lists of words
+    said=$(cd "$STARTS_DIR" && env $RUN $variables timeout 10 "$PROGRAM" "$@" 2>&1) || ended=$?
+    [ "$ended" -eq "$status" ] && [[ "$said" == *"$word"* ]] && return
+    e2e_fail "env $RUN $variables qelt-cad $*: status $ended: $said"
+}
+STARTS_DIR="$WORK/starts"
+mkdir "$STARTS_DIR"
+for name in bad.csv -reverse $'caf\xe9.csv'; do
+    cp "$WORK/bad.csv" "$STARTS_DIR/$name"
+done
+mkfifo "$STARTS_DIR/pipe.csv"
+ln -s /dev/zero "$STARTS_DIR/zero.csv"
+for RUN in "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM" "QT_QPA_PLATFORM=offscreen"; do
+    start_ends 2 "bad.csv: line 16: expected" "" bad.csv
+    start_ends 2 "pipe.csv: is a pipe, device or socket" "" pipe.csv
+    start_ends 2 "zero.csv: is a pipe, device or socket" "" zero.csv
+    start_ends 2 "Unknown option 'old.csv'" "" -old.csv
+    start_ends 2 "-reverse: line 16" "" -- -reverse
+    start_ends 2 $'caf\xef\xbf\xbd.csv: line 16' "" $'caf\xe9.csv'
+    start_ends 2 "FILE is an empty name" "" ""
+    start_ends 2 "Unknown option 'reverse'" "" -reverse bad.csv
+    start_ends 0 "Usage: " "" --help
+    start_ends 1 "qelt-cad: no display found" "QT_QPA_PLATFORM=xcb DISPLAY=:9999"
+done
+[ ! -e "$STARTS_DIR/Qelt-CAD-float.csv" ] || e2e_fail "a start that ended at once wrote a file"
+echo "PASS: reopened, edited and written again; a bad file refused with status 2; hostile starts"

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -56,6 +57,7 @@ class WriteAndEndTest : public QObject {
     void writesTheDrawingAndEnds();
     void failedWriteKeepsRunningUntilTheCauseIsFixed();
     void failedWritesShowOneMessageNamingTheFullPath();
+    void markupInAFolderNameShowsAsPlainText();
 
   private:
     QString original_ = QDir::currentPath();
@@ -153,6 +155,23 @@ void WriteAndEndTest::failedWritesShowOneMessageNamingTheFullPath() {
     QVERIFY(QFontMetrics(prompt->font()).horizontalAdvance(prompt->text()) <=
             app.mainWindow().width() - 2 * prompt->x());
     QVERIFY(!app.program().ended);
+}
+
+// A folder named "<b>x<b>" is no bold x: every text of the message shows as it is.
+void WriteAndEndTest::markupInAFolderNameShowsAsPlainText() {
+    QVERIFY(QDir().mkpath("<b>x<b>/" + kName));
+    QVERIFY(QDir::setCurrent("<b>x<b>"));
+    qelt::shell::Application app;
+    app.Start();
+    DrawOneLine(app);
+    QTest::mouseClick(WriteAndEnd(app), Qt::LeftButton);
+
+    const auto* box = app.mainWindow().findChild<QMessageBox*>("AlertBox");
+    QVERIFY(box != nullptr);
+    QVERIFY(box->informativeText().endsWith("/<b>x<b>/" + kName));
+    for (const QLabel* label : box->findChildren<QLabel*>()) {
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
 }
 
 QTEST_MAIN(WriteAndEndTest)

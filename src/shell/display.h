@@ -1,0 +1,26 @@
+// The display: the application object on it, and what the program says where there is none.
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+namespace qelt::shell {
+
+// What the program says and its status where no display answers.
+struct WithoutDisplay {
+    const char* says;
+    int status;
+};
+inline constexpr WithoutDisplay kNoDisplayFound{"qelt-cad: no display found (is DISPLAY set?)\n",
+                                                1};
+
+// The application object on the display that the environment names, made from `argc` and
+// `argv`, which it keeps for its whole life. Where no display answers, Qt would abort with
+// advice for whoever installed it; the program says `without.says` and ends with its status.
+std::unique_ptr<QApplication> OpenDisplay(int& argc, char* argv[], WithoutDisplay without);
+
+// False on the platforms that draw into memory only (offscreen, minimal), where no one could
+// answer a message box.
+bool SeenByAPerson();
+
+}  // namespace qelt::shell

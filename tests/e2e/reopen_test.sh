@@ -86,12 +86,12 @@ done
 mkfifo "$STARTS_DIR/pipe.csv"
 ln -s /dev/zero "$STARTS_DIR/zero.csv"
 for RUN in "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM" "QT_QPA_PLATFORM=offscreen"; do
-    start_ends 2 "bad.csv: line 16: expected" "" bad.csv
+    start_ends 2 "bad.csv: line 9 says" "" bad.csv
     start_ends 2 "pipe.csv: is a pipe, device or socket" "" pipe.csv
     start_ends 2 "zero.csv: is a pipe, device or socket" "" zero.csv
     start_ends 2 "Unknown option 'old.csv'" "" -old.csv
-    start_ends 2 "-reverse: line 16" "" -- -reverse
-    start_ends 2 $'caf\xef\xbf\xbd.csv: line 16' "" $'caf\xe9.csv'
+    start_ends 2 "-reverse: line 9" "" -- -reverse
+    start_ends 2 $'caf\xef\xbf\xbd.csv: line 9' "" $'caf\xe9.csv'
     start_ends 2 "FILE is an empty name" "" ""
     start_ends 2 "Unknown option 'reverse'" "" -reverse bad.csv
     start_ends 0 "Usage: " "" --help

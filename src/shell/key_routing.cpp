@@ -50,20 +50,23 @@ bool IsReturn(const QKeyEvent* key) {
 }  // namespace
 
 bool KeyRouting::eventFilter(QObject* watched, QEvent* event) {
-    auto* key = static_cast<QKeyEvent*>(event);
     if (event->type() == QEvent::ShortcutOverride) {
-        return RouteShortcut(watched, key);
+        return RouteShortcut(watched, static_cast<QKeyEvent*>(event));
     }
     auto* button = qobject_cast<QPushButton*>(watched);
-    if (event->type() == QEvent::KeyPress && button != nullptr && IsReturn(key)) {
-        // A held key would go on to press whatever button the focus moved to.
-        if (!key->isAutoRepeat()) {
-            button->click();
-        }
-        event->accept();
-        return true;
+    if (event->type() != QEvent::KeyPress || button == nullptr) {
+        return false;
     }
-    return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!IsReturn(key)) {
+        return false;
+    }
+    // A held key would go on to press whatever button the focus moved to.
+    if (!key->isAutoRepeat()) {
+        button->click();
+    }
+    event->accept();
+    return true;
 }
 
 }  // namespace qelt::shell

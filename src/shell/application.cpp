@@ -7,8 +7,10 @@
 #include "interaction/history.h"
 #include "interaction/mouse.h"
 #include "interaction/open_drawing.h"
+#include "plotting/rendering.h"
 #include "program/startup.h"
 #include "shell/close_question.h"
+#include "shell/picture_drops.h"
 #include "shell/placement.h"
 
 namespace qelt::shell {
@@ -124,6 +126,7 @@ void Application::Wire() {
     click(main_.End8cbn, EndProgram);
     click(XSpick8frm_->End8cbn, WriteDataFile);
     WireUndo();
+    WireBackdrop();
 }
 
 // The standard keys, whichever of the program's windows has the focus.
@@ -141,6 +144,54 @@ void Application::WireUndo() {
         redo.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
     }
     shortcut(redo, Redo);
+}
+
+void Application::WireBackdrop() {
+    auto* drops = new PictureDrops([this](const QString& path) { DropBackdrop(path); }, &main_);
+    for (QWidget* window :
+         {static_cast<QWidget*>(&main_), static_cast<QWidget*>(XSpick8frm_.get()),
+          static_cast<QWidget*>(CADmap8frm_.get()), static_cast<QWidget*>(CADlistof8frm_.get())}) {
+        drops->Watch(window);
+    }
+    auto* toggle = new QAction(&main_);
+    toggle->setShortcut(Qt::CTRL | Qt::Key_B);
+    toggle->setShortcutContext(Qt::ApplicationShortcut);
+    main_.addAction(toggle);
+    QObject::connect(toggle, &QAction::triggered, [this] { ToggleBackdrop(); });
+}
+
+void Application::ShowBackdrop(const Backdrop& backdrop) {
+    main_.CAD8pic->SetBackdrop(backdrop.picture);
+    main_.CAD8pic->SetBackdropShown(true);
+    backdropNote_ = BackdropNote(backdrop);
+    Repaint();
+    concluding_.SetCaption(backdropNote_.toStdString());
+}
+
+// A picture that cannot be shown leaves the drawing and the backdrop as they were.
+void Application::DropBackdrop(const QString& path) {
+    auto read = ReadBackdrop(path);
+    if (const auto* error = std::get_if<QString>(&read)) {
+        session_.Alert(error->toStdString());
+        return;
+    }
+    ShowBackdrop(std::get<Backdrop>(read));
+}
+
+void Application::ToggleBackdrop() {
+    CanvasWidget& canvas = *main_.CAD8pic;
+    if (canvas.backdropPicture().isNull()) {
+        return;
+    }
+    canvas.SetBackdropShown(!canvas.backdropShown());
+    Repaint();
+    concluding_.SetCaption(canvas.backdropShown() ? backdropNote_.toStdString()
+                                                  : "Backdrop hidden; Ctrl+B shows it again");
+}
+
+// The canvas is cleared to its background only by a repaint.
+void Application::Repaint() {
+    Run([](Program& p) { RedrawAll(p.plotView()); });
 }
 
 }  // namespace qelt::shell

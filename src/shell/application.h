@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "program/program.h"
+#include "shell/backdrop.h"
 #include "shell/fitting_label.h"
 #include "shell/main_window.h"
 #include "shell/qt_controls.h"
@@ -20,6 +21,8 @@ class Application {
     void Start();
     // After Start: puts a drawing read from the file `name` in place of the empty one.
     void Open(const DrawingState& drawing, const std::string& name);
+    // Puts the picture under the drawing in place of any before it, and says so.
+    void ShowBackdrop(const Backdrop& backdrop);
 
     MainWindow& mainWindow() { return main_; }
     SecondaryWindow& crossSectionWindow() { return *XSpick8frm_; }
@@ -31,6 +34,11 @@ class Application {
     void Place();
     void Wire();
     void WireUndo();
+    // Pictures dropped on the windows, and Ctrl+B to hide and show the backdrop.
+    void WireBackdrop();
+    void DropBackdrop(const QString& path);
+    void ToggleBackdrop();
+    void Repaint();
     // The main window's close box: a drawing is not lost without asking.
     void CloseMainWindow();
     // Runs one event to completion in the core; none runs once the program has ended.
@@ -51,6 +59,7 @@ class Application {
     QtFileOutput output_;
     QtSession session_;
     Program program_;
+    QString backdropNote_;
 };
 
 }  // namespace qelt::shell

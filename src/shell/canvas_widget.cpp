@@ -3,7 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <cstring>
 
+#include "shell/backdrop.h"
 #include "shell/mouse_buttons.h"
 #include "shell/pixel_raster.h"
 
@@ -29,7 +31,7 @@ CanvasWidget::CanvasWidget(QWidget* parent, const QRect& outer)
       Canvas(static_cast<Single>(outer.width() - 2 * kBorder),
              static_cast<Single>(outer.height() - 2 * kBorder), static_cast<Single>(outer.width()),
              static_cast<Single>(outer.height())),
-      size_(outer.width() - 2 * kBorder, outer.height() - 2 * kBorder) {
+      size_(DrawingSize(outer.size())) {
     setObjectName("CAD8pic");
     setGeometry(outer);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -45,7 +47,38 @@ void CanvasWidget::NewImage() {
     const qreal ratio = devicePixelRatioF();
     image_ = QImage(size_ * ratio, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
-    image_.fill(Qt::white);
+    PutDownBackground();
+}
+
+QSize CanvasWidget::DrawingSize(QSize outer) {
+    return outer.shrunkBy({kBorder, kBorder, kBorder, kBorder});
+}
+
+void CanvasWidget::SetBackdrop(const QImage& picture) {
+    picture_ = picture;
+    background_ = QImage();
+}
+
+void CanvasWidget::SetBackdropShown(bool shown) {
+    shown_ = shown;
+}
+
+const QImage* CanvasWidget::Background() {
+    if (picture_.isNull() || !shown_) {
+        return nullptr;
+    }
+    if (background_.isNull() || background_.devicePixelRatio() != image_.devicePixelRatio()) {
+        background_ = BackdropRaster(picture_, size_, image_.devicePixelRatio());
+    }
+    return &background_;
+}
+
+void CanvasWidget::PutDownBackground() {
+    if (const QImage* background = Background()) {
+        std::memcpy(image_.bits(), background->constBits(), image_.sizeInBytes());
+    } else {
+        image_.fill(Qt::white);
+    }
 }
 
 // A canvas pixel's centre, and a pen's width, in device pixels; widths are whole device
@@ -63,7 +96,7 @@ void CanvasWidget::ClearRaster() {
     if (image_.devicePixelRatio() != devicePixelRatioF()) {
         NewImage();
     } else {
-        image_.fill(Qt::white);
+        PutDownBackground();
     }
     Changed();
 }

@@ -28,6 +28,16 @@ class CanvasWidget : public QFrame, public Canvas {
     // In device pixels: as many per canvas pixel as the screen's scale.
     const QImage& image() const { return image_; }
 
+    // The drawing area inside a frame of `outer` size.
+    static QSize DrawingSize(QSize outer);
+
+    // A picture that the next clear puts down in place of plain white (a null image: none); it
+    // is fitted and lightened once per picture and screen scale, not at every clear.
+    void SetBackdrop(const QImage& picture);
+    const QImage& backdropPicture() const { return picture_; }
+    void SetBackdropShown(bool shown);
+    bool backdropShown() const { return shown_; }
+
   protected:
     void ClearRaster() override;
     void PlotDot(Single x, Single y, Integer width, Long colour) override;
@@ -40,6 +50,9 @@ class CanvasWidget : public QFrame, public Canvas {
 
   private:
     void NewImage();
+    // The backdrop fitted and lightened at the image's scale, or none for plain white.
+    const QImage* Background();
+    void PutDownBackground();
     QPointF Device(QPoint at) const;
     int Device(Integer width) const;
     bool OnDrawingArea(const QPointF& at) const;
@@ -50,6 +63,9 @@ class CanvasWidget : public QFrame, public Canvas {
 
     QSize size_;  // of the drawing area, in canvas pixels
     QImage image_;
+    QImage picture_;
+    bool shown_ = true;
+    QImage background_;  // picture_ fitted and lightened, at image_'s scale; null until needed
     Qt::MouseButtons heldInside_;
     bool paintPending_ = false;
 };

@@ -15,6 +15,16 @@ void Describe(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addPositionalArgument("FILE", "A data file this program wrote, to edit it again.",
                                  "[FILE]");
+    parser.addOption({{"b", "backdrop"},
+                      "A picture (PNG, JPEG, BMP, GIF or SVG) to show, lightened, under the "
+                      "drawing to trace over. It is not stored: give it again with FILE. "
+                      "Ctrl+B hides and shows it; a picture dropped on a window replaces it.",
+                      "IMAGE"});
+    parser.addOption({"export",
+                      "Writes a picture of the drawing in FILE to OUT and ends, without a display "
+                      "or a window. OUT ends in .png, .svg or .pdf.",
+                      "OUT"});
+    parser.addOption({"scale", "Pixels of a PNG picture per canvas pixel, 1 to 8.", "N", "2"});
 }
 
 }  // namespace
@@ -45,6 +55,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     } else if (!parser.positionalArguments().isEmpty()) {
         result.file = parser.positionalArguments().constFirst();
     }
+    if (parser.isSet("backdrop")) {
+        result.backdrop = parser.value("backdrop");
+    }
+    if (parser.isSet("export")) {
+        result.exportTo = parser.value("export");
+    }
+    result.scale = parser.value("scale");
     if (!result.error.isEmpty()) {
         result.error += "\n\n" + parser.helpText();
     }

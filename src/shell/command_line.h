@@ -1,4 +1,4 @@
-// The command line: qelt-cad [FILE], --help and --version.
+// The command line: qelt-cad [FILE], its options, --help and --version.
 #pragma once
 
 #include <QString>
@@ -13,8 +13,11 @@ void AnswerHelpOrVersion(int argc, char* argv[]);
 
 // What the arguments that the application object left ask for.
 struct CommandLine {
-    std::optional<QString> file;  // the data file to open, if one was given
-    QString error;                // why the arguments cannot be taken, with the usage
+    std::optional<QString> file;      // the data file to open, if one was given
+    std::optional<QString> backdrop;  // a picture to show under the drawing
+    std::optional<QString> exportTo;  // where to write a picture of the drawing, without windows
+    QString scale;                    // a PNG picture's pixels per canvas pixel, as given
+    QString error;                    // why the arguments cannot be taken, with the usage
 };
 CommandLine ParseCommandLine(const QStringList& arguments);
 

@@ -4,8 +4,10 @@
 #include <iostream>
 
 #include "shell/application.h"
+#include "shell/backdrop.h"
 #include "shell/command_line.h"
 #include "shell/drawing_file.h"
+#include "shell/export.h"
 
 namespace {
 
@@ -39,6 +41,10 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName("qelt-cad");
     QCoreApplication::setApplicationVersion(QELT_VERSION);
     qelt::shell::AnswerHelpOrVersion(argc, argv);
+    // A picture of a drawing is made without a display and without opening a window.
+    if (const std::optional<int> status = qelt::shell::ExportIfAsked(argc, argv)) {
+        return *status;
+    }
     if (!DisplayFound()) {
         return 1;
     }
@@ -55,10 +61,21 @@ int main(int argc, char* argv[]) {
         }
         drawing = std::get<qelt::DrawingState>(std::move(read));
     }
+    std::optional<qelt::shell::Backdrop> backdrop;
+    if (command.backdrop) {
+        auto read = qelt::shell::ReadBackdrop(*command.backdrop);
+        if (const auto* error = std::get_if<QString>(&read)) {
+            return Refuse(*error, true);
+        }
+        backdrop = std::get<qelt::shell::Backdrop>(std::move(read));
+    }
     qelt::shell::Application program;
     program.Start();
     if (drawing) {
         program.Open(*drawing, command.file->toStdString());
+    }
+    if (backdrop) {
+        program.ShowBackdrop(*backdrop);
     }
     return QApplication::exec();
 }

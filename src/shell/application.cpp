@@ -148,9 +148,8 @@ void Application::WireUndo() {
 
 void Application::WireBackdrop() {
     auto* drops = new PictureDrops([this](const QString& path) { DropBackdrop(path); }, &main_);
-    for (QWidget* window :
-         {static_cast<QWidget*>(&main_), static_cast<QWidget*>(XSpick8frm_.get()),
-          static_cast<QWidget*>(CADmap8frm_.get()), static_cast<QWidget*>(CADlistof8frm_.get())}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             &main_, XSpick8frm_.get(), CADmap8frm_.get(), CADlistof8frm_.get()}) {
         drops->Watch(window);
     }
     auto* toggle = new QAction(&main_);

@@ -47,6 +47,7 @@ void CanvasWidget::NewImage() {
     const qreal ratio = devicePixelRatioF();
     image_ = QImage(size_ * ratio, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
+    stale_ = true;
     PutDownBackground();
 }
 
@@ -57,10 +58,12 @@ QSize CanvasWidget::DrawingSize(QSize outer) {
 void CanvasWidget::SetBackdrop(const QImage& picture) {
     picture_ = picture;
     background_ = QImage();
+    stale_ = true;
 }
 
 void CanvasWidget::SetBackdropShown(bool shown) {
     shown_ = shown;
+    stale_ = true;
 }
 
 const QImage* CanvasWidget::Background() {
@@ -73,11 +76,47 @@ const QImage* CanvasWidget::Background() {
     return &background_;
 }
 
+// Over a backdrop only what the last repaint drew on is copied back: copying the whole picture
+// would cost twice the white fill.
 void CanvasWidget::PutDownBackground() {
-    if (const QImage* background = Background()) {
+    const QImage* background = Background();
+    if (background == nullptr) {
+        image_.fill(Qt::white);
+    } else if (stale_) {
         std::memcpy(image_.bits(), background->constBits(), image_.sizeInBytes());
     } else {
-        image_.fill(Qt::white);
+        uchar* const to = image_.bits();
+        const uchar* const from = background->constBits();
+        const qsizetype line = image_.bytesPerLine();
+        for (const QRect& r : marked_) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                const qsizetype at = y * line + r.left() * qsizetype{sizeof(QRgb)};
+                std::memcpy(to + at, from + at, r.width() * sizeof(QRgb));
+            }
+        }
+    }
+    marked_.clear();
+    stale_ = false;
+}
+
+// The band reaches at most half its width times the square root of 2 beyond its end points.
+void CanvasWidget::Mark(QPointF a, QPointF b, int width) {
+    if (picture_.isNull() || !shown_) {
+        return;  // a white clear fills the whole image
+    }
+    // Whole device pixels: truncation moves a bound by less than the one pixel to spare.
+    const int reach = width + 1;
+    const QRect box = QRect(QPoint(static_cast<int>(std::min(a.x(), b.x())) - reach,
+                                   static_cast<int>(std::min(a.y(), b.y())) - reach),
+                            QPoint(static_cast<int>(std::max(a.x(), b.x())) + reach,
+                                   static_cast<int>(std::max(a.y(), b.y())) + reach)) &
+                      image_.rect();
+    // The sides of a square, and the segments of a line, join into fewer and longer copies.
+    const auto area = [](const QRect& r) { return qint64{r.width()} * r.height(); };
+    if (!marked_.empty() && area(marked_.back() | box) <= area(marked_.back()) + area(box)) {
+        marked_.back() |= box;
+    } else {
+        marked_.push_back(box);
     }
 }
 
@@ -104,12 +143,16 @@ void CanvasWidget::ClearRaster() {
 void CanvasWidget::PlotDot(Single x, Single y, Integer width, Long colour) {
     const QPointF at = Device(Pixel(x, y));
     FillBand(image_, at, at, Device(width), ToRgb(colour));
+    Mark(at, at, Device(width));
     Changed();
 }
 
 void CanvasWidget::DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width,
                             Long colour) {
-    FillBand(image_, Device(Pixel(x1, y1)), Device(Pixel(x2, y2)), Device(width), ToRgb(colour));
+    const QPointF from = Device(Pixel(x1, y1));
+    const QPointF to = Device(Pixel(x2, y2));
+    FillBand(image_, from, to, Device(width), ToRgb(colour));
+    Mark(from, to, Device(width));
     Changed();
 }
 
@@ -126,6 +169,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     if (const qreal ratio = devicePixelRatioF(); image_.devicePixelRatio() != ratio) {
         image_ = image_.scaled(size_ * ratio);
         image_.setDevicePixelRatio(ratio);
+        stale_ = true;
     }
     QFrame::paintEvent(event);
     QPainter painter(this);

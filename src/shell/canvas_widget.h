@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QImage>
 #include <functional>
+#include <vector>
 
 #include "platform/canvas.h"
 
@@ -53,6 +54,8 @@ class CanvasWidget : public QFrame, public Canvas {
     // The backdrop fitted and lightened at the image's scale, or none for plain white.
     const QImage* Background();
     void PutDownBackground();
+    // Notes the device pixels that a band from `a` to `b` of `width` may have drawn on.
+    void Mark(QPointF a, QPointF b, int width);
     QPointF Device(QPoint at) const;
     int Device(Integer width) const;
     bool OnDrawingArea(const QPointF& at) const;
@@ -66,6 +69,9 @@ class CanvasWidget : public QFrame, public Canvas {
     QImage picture_;
     bool shown_ = true;
     QImage background_;  // picture_ fitted and lightened, at image_'s scale; null until needed
+    // What was drawn on since the background was last put down, unless all of it is stale.
+    std::vector<QRect> marked_;
+    bool stale_ = true;
     Qt::MouseButtons heldInside_;
     bool paintPending_ = false;
 };

@@ -246,6 +246,10 @@ class CanvasPixelsTest : public QObject {
         QCOMPARE(Image(app).pixelColor(200, 300), QColor(128, 128, 228));
         QCOMPARE(app.mainWindow().ConcludingInfoToUser8lbl->text(),
                  "Backdrop blue.bmp, 785 x 442 pixels");
+        app.program().drawing.LineCount8pint = 0;  // the next repaint puts the picture back
+        qelt::RedrawAll(app.program().plotView());
+        QCOMPARE(Image(app).pixelColor(200, 100), QColor(128, 128, 228));
+        app.program().drawing.LineCount8pint = 1;
         drop(app.listWindow().findChild<QWidget*>("List7"), "damaged.png");
         QCOMPARE(Image(app).pixelColor(200, 300), QColor(128, 128, 228));
         QCOMPARE(app.program().drawing.LineCount8pint, qelt::Integer{1});

@@ -24,7 +24,8 @@ void Describe(QCommandLineParser& parser) {
                       "Writes a picture of the drawing in FILE to OUT and ends, without a display "
                       "or a window. OUT ends in .png, .svg or .pdf.",
                       "OUT"});
-    parser.addOption({"scale", "Pixels of a PNG picture per canvas pixel, 1 to 8.", "N", "2"});
+    parser.addOption(
+        {"scale", "Pixels of a PNG picture per canvas pixel, 1 to 8 (2 unless given).", "N", "2"});
 }
 
 }  // namespace

@@ -2,21 +2,17 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <array>
-#include <cmath>
 #include <iostream>
 
-#include "interaction/open_drawing.h"
-#include "program/startup.h"
 #include "shell/backdrop.h"
 #include "shell/drawing_file.h"
 #include "shell/main_window.h"
-#include "shell/picture_canvas.h"
+#include "shell/picture_page.h"
+#include "shell/windowless_program.h"
 
 namespace qelt::shell {
 
@@ -25,44 +21,9 @@ namespace {
 constexpr int kMaxScale = 8;
 // The backdrop under a vector picture, in pixels per canvas pixel: sharp when printed large.
 constexpr qreal kVectorBackdropRatio = 2;
-constexpr qreal kGap = 6;         // around the picture, and between the canvas and its labels
-constexpr int kLabelPixels = 12;  // the axis labels' font
 constexpr int kDotsPerInch = 96;  // a canvas pixel of an SVG or PDF picture, as on a screen
 
 enum class Format { Png, Svg, Pdf };
-
-// Platform parts that show nothing: the program draws on the picture's canvas and writes its
-// captions into these controls, where the picture reads the axis labels from.
-class KeptCaption : public Control {
-  public:
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& caption) override { caption_ = caption; }
-    bool Enabled() const override { return enabled_; }
-    void SetEnabled(bool enabled) override { enabled_ = enabled; }
-
-  private:
-    std::string caption_;
-    bool enabled_ = true;
-};
-
-class StoppedClock : public Clock {
-  public:
-    Single Timer() override { return 0; }
-};
-
-class NoFileOutput : public FileOutput {
-  public:
-    std::optional<std::string> Replace(const std::string&, const std::string&) override {
-        return "no data file is written while a picture is made";
-    }
-};
-
-class NoWindows : public Session {
-  public:
-    void Show(Form) override {}
-    void Alert(const std::string&) override {}
-    void End() override {}
-};
 
 int Say(const QString& message, int status) {
     std::cerr << "qelt-cad: " << message.toStdString() << '\n';
@@ -83,84 +44,7 @@ std::optional<Format> FormatOf(const QString& path) {
     return std::nullopt;
 }
 
-struct AxisLabels {
-    QString left, right, top, bottom;
-};
-
-// Starts a program on the picture's canvas and opens the drawing in it, as the program does when
-// started with FILE, so that the canvas holds what the screen would show; returns the axis
-// labels it wrote.
-AxisLabels Draw(PictureCanvas& canvas, const DrawingState& drawing, const std::string& name) {
-    std::array<KeptCaption, 12> c;
-    StoppedClock clock;
-    NoFileOutput output;
-    NoWindows session;
-    Program p(Platform{
-        canvas,
-        MainControls{c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10], c[11]},
-        clock, output, session});
-    Form_Load(p);
-    OpenDrawing(p, drawing, name);
-    const Readouts shown = p.plotView().readouts;
-    const auto text = [](const Control& label) { return QString::fromStdString(label.Caption()); };
-    return {text(shown.left), text(shown.right), text(shown.top), text(shown.bottom)};
-}
-
-// The canvas in a thin frame with its axis labels where the main window has them: "top" and
-// "bottom" left of the canvas at its upper and lower edge, "left" and "right" below it at its
-// two ends. Measured in canvas pixels.
-class Page {
-  public:
-    Page(const PictureCanvas& canvas, AxisLabels labels, QString title)
-        : canvas_(canvas), labels_(std::move(labels)), title_(std::move(title)) {
-        font_.setPixelSize(kLabelPixels);
-        const QFontMetricsF metrics(font_);
-        // Whole pixels, so that the canvas's pixels stay on the picture's pixels.
-        side_ = std::ceil(std::max(metrics.horizontalAdvance(labels_.top),
-                                   metrics.horizontalAdvance(labels_.bottom)));
-        line_ = std::ceil(metrics.height());
-        origin_ = {kGap + side_ + kGap, kGap};
-    }
-
-    const QString& title() const { return title_; }
-
-    QSize size() const {
-        const QSizeF canvas = Canvas();
-        return QSizeF(origin_.x() + canvas.width() + kGap,
-                      origin_.y() + canvas.height() + kGap + line_ + kGap)
-            .toSize();
-    }
-
-    void Paint(QPainter& painter) const {
-        painter.fillRect(QRectF(QPointF(), size()), Qt::white);
-        painter.translate(origin_);
-        canvas_.Paint(painter);
-        const QSizeF canvas = Canvas();
-        painter.setPen(QPen(Qt::gray, 1));
-        painter.drawRect(QRectF(QPointF(-0.5, -0.5), canvas.grownBy({0.5, 0.5, 0.5, 0.5})));
-        painter.setPen(Qt::black);
-        painter.setFont(font_);
-        const QRectF beside(-kGap - side_, 0, side_, canvas.height());
-        painter.drawText(beside, Qt::AlignRight | Qt::AlignTop, labels_.top);
-        painter.drawText(beside, Qt::AlignRight | Qt::AlignBottom, labels_.bottom);
-        const QRectF below(0, canvas.height() + kGap, canvas.width(), line_);
-        painter.drawText(below, Qt::AlignLeft | Qt::AlignTop, labels_.left);
-        painter.drawText(below, Qt::AlignRight | Qt::AlignTop, labels_.right);
-    }
-
-  private:
-    QSizeF Canvas() const { return {canvas_.ScaleWidth(), canvas_.ScaleHeight()}; }
-
-    const PictureCanvas& canvas_;
-    AxisLabels labels_;
-    QString title_;
-    QFont font_;
-    qreal side_ = 0;
-    qreal line_ = 0;
-    QPointF origin_;
-};
-
-bool PaintPng(QSaveFile& file, const Page& page, int scale) {
+bool PaintPng(QSaveFile& file, const PicturePage& page, int scale) {
     QImage image(page.size() * scale, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.scale(scale, scale);
@@ -169,7 +53,7 @@ bool PaintPng(QSaveFile& file, const Page& page, int scale) {
     return image.save(&file, "PNG");
 }
 
-bool PaintSvg(QSaveFile& file, const Page& page) {
+bool PaintSvg(QSaveFile& file, const PicturePage& page) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(page.size());
@@ -186,7 +70,7 @@ bool PaintSvg(QSaveFile& file, const Page& page) {
 }
 
 // One page exactly the picture's size.
-bool PaintPdf(QSaveFile& file, const Page& page) {
+bool PaintPdf(QSaveFile& file, const PicturePage& page) {
     QPdfWriter pdf(&file);
     pdf.setCreator("qelt-cad");
     pdf.setTitle(page.title());
@@ -203,7 +87,7 @@ bool PaintPdf(QSaveFile& file, const Page& page) {
 }
 
 // Through a save file, so that a failed write leaves no part of a picture behind.
-int Write(const QString& out, Format format, int scale, const Page& page) {
+int Write(const QString& out, Format format, int scale, const PicturePage& page) {
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly)) {
         return Say(out + ": cannot be written: " + file.errorString(), 1);
@@ -266,14 +150,11 @@ int ExportPicture(const CommandLine& command) {
         const qreal ratio = format == Format::Png ? scale : kVectorBackdropRatio;
         background = BackdropRaster(std::get<Backdrop>(picture).picture, size, ratio);
     }
+    // The reader takes only points that every step of drawing them can hold.
     PictureCanvas canvas(size, place.size(), background);
-    try {
-        const AxisLabels labels =
-            Draw(canvas, std::get<DrawingState>(read), command.file->toStdString());
-        return Write(out, *format, scale, Page(canvas, labels, *command.file));
-    } catch (const std::exception& fault) {
-        return Say(*command.file + ": cannot be drawn: " + fault.what(), 1);
-    }
+    const AxisLabels labels =
+        DrawOpened(canvas, std::get<DrawingState>(read), command.file->toStdString());
+    return Write(out, *format, scale, PicturePage(canvas, labels, *command.file));
 }
 
 }  // namespace qelt::shell

@@ -77,7 +77,7 @@ const QImage* CanvasWidget::Background() {
 }
 
 // Over a backdrop only what the last repaint drew on is copied back: copying the whole picture
-// would cost twice the white fill.
+// costs more than the white fill, and a repaint over it is to cost about what one on white does.
 void CanvasWidget::PutDownBackground() {
     const QImage* background = Background();
     if (background == nullptr) {

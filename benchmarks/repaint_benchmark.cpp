@@ -58,6 +58,25 @@ void FullRepaint(benchmark::State& state) {
     state.counters["symbols"] = p.lists.SymbolCount8pint;
 }
 
+// The same repaint over a backdrop: a picture larger than the canvas, of another aspect ratio,
+// fitted and lightened once; every clear then copies it in place of the white fill.
+void FullRepaintOverABackdrop(benchmark::State& state) {
+    qelt::Program& p = TheApp().app.program();
+    qelt::shell::CanvasWidget& canvas = *TheApp().app.mainWindow().CAD8pic;
+    QImage picture(1600, 1000, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            picture.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
+        }
+    }
+    canvas.SetBackdrop(picture);
+    qelt::RedrawAll(p.plotView());
+    for (auto _ : state) {
+        qelt::RedrawAll(p.plotView());
+    }
+    canvas.SetBackdrop({});
+}
+
 void BareCls(benchmark::State& state) {
     qelt::Canvas& canvas = TheApp().app.program().platform.canvas;
     for (auto _ : state) {
@@ -78,6 +97,7 @@ void PressToRepaint(benchmark::State& state) {
 }
 
 BENCHMARK(FullRepaint);
+BENCHMARK(FullRepaintOverABackdrop);
 BENCHMARK(BareCls);
 BENCHMARK(PressToRepaint);
 

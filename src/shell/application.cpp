@@ -2,16 +2,16 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <array>
-#include <functional>
 
 #include "interaction/actions.h"
 #include "interaction/ending.h"
 #include "interaction/history.h"
 #include "interaction/mouse.h"
 #include "interaction/open_drawing.h"
+#include "plotting/rendering.h"
 #include "program/startup.h"
 #include "shell/close_question.h"
+#include "shell/picture_drops.h"
 #include "shell/placement.h"
 
 namespace qelt::shell {
@@ -129,30 +129,77 @@ void Application::Wire() {
     click(main_.End8cbn, EndProgram);
     click(XSpick8frm_->End8cbn, WriteDataFile);
     WireKeys();
+    WireBackdrop();
 }
 
 // The standard keys, in each window the program shows, whichever control has the focus; a
 // message box or a combo box's list that is open keeps its own keys.
 void Application::WireKeys() {
     QCoreApplication::instance()->installEventFilter(&keys_);
-    const std::array<QWidget*, 4> windows{&main_, XSpick8frm_.get(), CADmap8frm_.get(),
-                                          CADlistof8frm_.get()};
-    const auto shortcut = [&](QList<QKeySequence> keys, const std::function<void()>& handler) {
-        auto* action = new QAction(&main_);
-        action->setShortcuts(keys);
-        for (QWidget* window : windows) {
-            window->addAction(action);
-        }
-        QObject::connect(action, &QAction::triggered, handler);
-    };
-    shortcut(QKeySequence::keyBindings(QKeySequence::Undo), [this] { Run(Undo); });
+    AddShortcut(QKeySequence::keyBindings(QKeySequence::Undo), [this] { Run(Undo); });
     QList<QKeySequence> redo = QKeySequence::keyBindings(QKeySequence::Redo);
     if (!redo.contains(QKeySequence(Qt::CTRL | Qt::Key_Y))) {
         redo.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
     }
-    shortcut(redo, [this] { Run(Redo); });
+    AddShortcut(redo, [this] { Run(Redo); });
     // Escape gives up what is in progress, as Cancel does; a disabled Cancel ignores it.
-    shortcut({QKeySequence(Qt::Key_Escape)}, [this] { main_.Button_Cancel8cbn->click(); });
+    AddShortcut({QKeySequence(Qt::Key_Escape)}, [this] { main_.Button_Cancel8cbn->click(); });
+}
+
+std::array<QWidget*, 4> Application::ShownWindows() {
+    return {&main_, XSpick8frm_.get(), CADmap8frm_.get(), CADlistof8frm_.get()};
+}
+
+void Application::AddShortcut(const QList<QKeySequence>& keys,
+                              const std::function<void()>& handler) {
+    auto* action = new QAction(&main_);
+    action->setShortcuts(keys);
+    for (QWidget* window : ShownWindows()) {
+        window->addAction(action);
+    }
+    QObject::connect(action, &QAction::triggered, handler);
+}
+
+void Application::WireBackdrop() {
+    auto* drops = new PictureDrops([this](const QString& path) { DropBackdrop(path); }, &main_);
+    for (QWidget* window : ShownWindows()) {
+        drops->Watch(window);
+    }
+    AddShortcut({QKeySequence(Qt::CTRL | Qt::Key_B)}, [this] { ToggleBackdrop(); });
+}
+
+void Application::ShowBackdrop(const Backdrop& backdrop) {
+    main_.CAD8pic->SetBackdrop(backdrop.picture);
+    main_.CAD8pic->SetBackdropShown(true);
+    backdropNote_ = BackdropNote(backdrop);
+    Repaint();
+    concluding_.SetCaption(backdropNote_.toStdString());
+}
+
+// A picture that cannot be shown leaves the drawing and the backdrop as they were.
+void Application::DropBackdrop(const QString& path) {
+    auto read = ReadBackdrop(path);
+    if (const auto* error = std::get_if<QString>(&read)) {
+        session_.Alert(error->toStdString());
+        return;
+    }
+    ShowBackdrop(std::get<Backdrop>(read));
+}
+
+void Application::ToggleBackdrop() {
+    CanvasWidget& canvas = *main_.CAD8pic;
+    if (canvas.backdropPicture().isNull()) {
+        return;
+    }
+    canvas.SetBackdropShown(!canvas.backdropShown());
+    Repaint();
+    concluding_.SetCaption(canvas.backdropShown() ? backdropNote_.toStdString()
+                                                  : "Backdrop hidden; Ctrl+B shows it again");
+}
+
+// The canvas is cleared to its background only by a repaint.
+void Application::Repaint() {
+    Run([](Program& p) { RedrawAll(p.plotView()); });
 }
 
 }  // namespace qelt::shell

@@ -1,9 +1,14 @@
 // The whole program on the screen: its windows wired to one core program.
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
+#include <array>
+#include <functional>
 #include <memory>
 
 #include "program/program.h"
+#include "shell/backdrop.h"
 #include "shell/fitting_label.h"
 #include "shell/key_routing.h"
 #include "shell/main_window.h"
@@ -21,6 +26,8 @@ class Application {
     void Start();
     // After Start: puts a drawing read from the file `name` in place of the empty one.
     void Open(const DrawingState& drawing, const std::string& name);
+    // Puts the picture under the drawing in place of any before it, and says so.
+    void ShowBackdrop(const Backdrop& backdrop);
 
     MainWindow& mainWindow() { return main_; }
     SecondaryWindow& crossSectionWindow() { return *XSpick8frm_; }
@@ -32,6 +39,15 @@ class Application {
     void Place();
     void Wire();
     void WireKeys();
+    // The windows the program shows, which all take its keys and the pictures dropped on them.
+    std::array<QWidget*, 4> ShownWindows();
+    // Keys that act in each of the shown windows, whichever control there has the focus.
+    void AddShortcut(const QList<QKeySequence>& keys, const std::function<void()>& handler);
+    // Pictures dropped on the windows, and Ctrl+B to hide and show the backdrop.
+    void WireBackdrop();
+    void DropBackdrop(const QString& path);
+    void ToggleBackdrop();
+    void Repaint();
     // The main window's close box: a drawing is not lost without asking.
     void CloseMainWindow();
     // Runs one event to completion in the core; none runs once the program has ended.
@@ -53,6 +69,7 @@ class Application {
     QtSession session_;
     Program program_;
     KeyRouting keys_;
+    QString backdropNote_;
 };
 
 }  // namespace qelt::shell

@@ -4,8 +4,10 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "output/read_data_file.h"
+#include "shell/backdrop.h"
 #include "shell/mouse_buttons.h"
 #include "shell/pixel_raster.h"
 
@@ -31,7 +33,7 @@ CanvasWidget::CanvasWidget(QWidget* parent, const QRect& outer)
       Canvas(static_cast<Single>(outer.width() - 2 * kBorder),
              static_cast<Single>(outer.height() - 2 * kBorder), static_cast<Single>(outer.width()),
              static_cast<Single>(outer.height())),
-      size_(outer.width() - 2 * kBorder, outer.height() - 2 * kBorder) {
+      size_(DrawingSize(outer.size())) {
     setObjectName("CAD8pic");
     setGeometry(outer);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -47,7 +49,77 @@ void CanvasWidget::NewImage() {
     const qreal ratio = devicePixelRatioF();
     image_ = QImage(size_ * ratio, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
-    image_.fill(Qt::white);
+    stale_ = true;
+    PutDownBackground();
+}
+
+QSize CanvasWidget::DrawingSize(QSize outer) {
+    return outer.shrunkBy({kBorder, kBorder, kBorder, kBorder});
+}
+
+void CanvasWidget::SetBackdrop(const QImage& picture) {
+    picture_ = picture;
+    background_ = QImage();
+    stale_ = true;
+}
+
+void CanvasWidget::SetBackdropShown(bool shown) {
+    shown_ = shown;
+    stale_ = true;
+}
+
+const QImage* CanvasWidget::Background() {
+    if (picture_.isNull() || !shown_) {
+        return nullptr;
+    }
+    if (background_.isNull() || background_.devicePixelRatio() != image_.devicePixelRatio()) {
+        background_ = BackdropRaster(picture_, size_, image_.devicePixelRatio());
+    }
+    return &background_;
+}
+
+// Over a backdrop only what the last repaint drew on is copied back: copying the whole picture
+// costs more than the white fill, and a repaint over it is to cost about what one on white does.
+void CanvasWidget::PutDownBackground() {
+    const QImage* background = Background();
+    if (background == nullptr) {
+        image_.fill(Qt::white);
+    } else if (stale_) {
+        std::memcpy(image_.bits(), background->constBits(), image_.sizeInBytes());
+    } else {
+        uchar* const to = image_.bits();
+        const uchar* const from = background->constBits();
+        const qsizetype line = image_.bytesPerLine();
+        for (const QRect& r : marked_) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                const qsizetype at = y * line + r.left() * qsizetype{sizeof(QRgb)};
+                std::memcpy(to + at, from + at, r.width() * sizeof(QRgb));
+            }
+        }
+    }
+    marked_.clear();
+    stale_ = false;
+}
+
+// The band reaches at most half its width times the square root of 2 beyond its end points.
+void CanvasWidget::Mark(QPointF a, QPointF b, int width) {
+    if (picture_.isNull() || !shown_) {
+        return;  // a white clear fills the whole image
+    }
+    // Whole device pixels: truncation moves a bound by less than the one pixel to spare.
+    const int reach = width + 1;
+    const QRect box = QRect(QPoint(static_cast<int>(std::min(a.x(), b.x())) - reach,
+                                   static_cast<int>(std::min(a.y(), b.y())) - reach),
+                            QPoint(static_cast<int>(std::max(a.x(), b.x())) + reach,
+                                   static_cast<int>(std::max(a.y(), b.y())) + reach)) &
+                      image_.rect();
+    // The sides of a square, and the segments of a line, join into fewer and longer copies.
+    const auto area = [](const QRect& r) { return qint64{r.width()} * r.height(); };
+    if (!marked_.empty() && area(marked_.back() | box) <= area(marked_.back()) + area(box)) {
+        marked_.back() |= box;
+    } else {
+        marked_.push_back(box);
+    }
 }
 
 // A canvas pixel's centre, and a pen's width, in device pixels; widths are whole device
@@ -65,7 +137,7 @@ void CanvasWidget::ClearRaster() {
     if (image_.devicePixelRatio() != devicePixelRatioF()) {
         NewImage();
     } else {
-        image_.fill(Qt::white);
+        PutDownBackground();
     }
     Changed();
 }
@@ -73,12 +145,16 @@ void CanvasWidget::ClearRaster() {
 void CanvasWidget::PlotDot(Single x, Single y, Integer width, Long colour) {
     const QPointF at = Device(Pixel(x, y));
     FillBand(image_, at, at, Device(width), ToRgb(colour));
+    Mark(at, at, Device(width));
     Changed();
 }
 
 void CanvasWidget::DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width,
                             Long colour) {
-    FillBand(image_, Device(Pixel(x1, y1)), Device(Pixel(x2, y2)), Device(width), ToRgb(colour));
+    const QPointF from = Device(Pixel(x1, y1));
+    const QPointF to = Device(Pixel(x2, y2));
+    FillBand(image_, from, to, Device(width), ToRgb(colour));
+    Mark(from, to, Device(width));
     Changed();
 }
 
@@ -95,6 +171,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     if (const qreal ratio = devicePixelRatioF(); image_.devicePixelRatio() != ratio) {
         image_ = image_.scaled(size_ * ratio);
         image_.setDevicePixelRatio(ratio);
+        stale_ = true;
     }
     QFrame::paintEvent(event);
     QPainter painter(this);

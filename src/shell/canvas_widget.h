@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QImage>
 #include <functional>
+#include <vector>
 
 #include "platform/canvas.h"
 
@@ -28,6 +29,16 @@ class CanvasWidget : public QFrame, public Canvas {
     // In device pixels: as many per canvas pixel as the screen's scale.
     const QImage& image() const { return image_; }
 
+    // The drawing area inside a frame of `outer` size.
+    static QSize DrawingSize(QSize outer);
+
+    // A picture that the next clear puts down in place of plain white (a null image: none); it
+    // is fitted and lightened once per picture and screen scale, not at every clear.
+    void SetBackdrop(const QImage& picture);
+    const QImage& backdropPicture() const { return picture_; }
+    void SetBackdropShown(bool shown);
+    bool backdropShown() const { return shown_; }
+
   protected:
     void ClearRaster() override;
     void PlotDot(Single x, Single y, Integer width, Long colour) override;
@@ -40,6 +51,11 @@ class CanvasWidget : public QFrame, public Canvas {
 
   private:
     void NewImage();
+    // The backdrop fitted and lightened at the image's scale, or none for plain white.
+    const QImage* Background();
+    void PutDownBackground();
+    // Notes the device pixels that a band from `a` to `b` of `width` may have drawn on.
+    void Mark(QPointF a, QPointF b, int width);
     QPointF Device(QPoint at) const;
     int Device(Integer width) const;
     bool OnDrawingArea(const QPointF& at) const;
@@ -50,6 +66,12 @@ class CanvasWidget : public QFrame, public Canvas {
 
     QSize size_;  // of the drawing area, in canvas pixels
     QImage image_;
+    QImage picture_;
+    bool shown_ = true;
+    QImage background_;  // picture_ fitted and lightened, at image_'s scale; null until needed
+    // What was drawn on since the background was last put down, unless all of it is stale.
+    std::vector<QRect> marked_;
+    bool stale_ = true;
     Qt::MouseButtons heldInside_;
     bool paintPending_ = false;
 };

@@ -18,6 +18,17 @@ void Describe(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addPositionalArgument("FILE", "A data file this program wrote, to edit it again.",
                                  "[FILE]");
+    parser.addOption({{"b", "backdrop"},
+                      "A picture (PNG, JPEG, BMP, GIF or SVG) to show, lightened, under the "
+                      "drawing to trace over. It is not stored: give it again with FILE. "
+                      "Ctrl+B hides and shows it; a picture dropped on a window replaces it.",
+                      "IMAGE"});
+    parser.addOption({"export",
+                      "Writes a picture of the drawing in FILE to OUT and ends, without a display "
+                      "or a window. OUT ends in .png, .svg or .pdf.",
+                      "OUT"});
+    parser.addOption(
+        {"scale", "Pixels of a PNG picture per canvas pixel, 1 to 8 (2 unless given).", "N", "2"});
 }
 
 // Each byte of an argument as one character, so that a name that is not UTF-8 comes back from
@@ -61,6 +72,13 @@ CommandLine ParseCommandLine(int argc, char* argv[]) {
     } else if (!parser.positionalArguments().isEmpty()) {
         result.file = Bytes(parser.positionalArguments().constFirst());
     }
+    if (parser.isSet("backdrop")) {
+        result.backdrop = Readable(parser.value("backdrop"));
+    }
+    if (parser.isSet("export")) {
+        result.exportTo = Readable(parser.value("export"));
+    }
+    result.scale = parser.value("scale");
     if (!result.error.isEmpty()) {
         result.error += "\n\n" + parser.helpText();
     }

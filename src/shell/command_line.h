@@ -1,4 +1,4 @@
-// The command line: qelt-cad [FILE], --help and --version.
+// The command line: qelt-cad [FILE], its options, --help and --version.
 #pragma once
 
 #include <QString>
@@ -10,6 +10,9 @@ namespace qelt::shell {
 // What the arguments ask for.
 struct CommandLine {
     std::optional<std::string> file;  // the data file to open, as the bytes the system gave
+    std::optional<QString> backdrop;  // a picture to show under the drawing
+    std::optional<QString> exportTo;  // where to write a picture of the drawing, without windows
+    QString scale;                    // a PNG picture's pixels per canvas pixel, as given
     QString error;                    // why the arguments cannot be taken, with the usage
 };
 

@@ -4,31 +4,38 @@
 #include <iostream>
 
 #include "shell/application.h"
+#include "shell/backdrop.h"
 #include "shell/command_line.h"
 #include "shell/display.h"
 #include "shell/drawing_file.h"
+#include "shell/export.h"
 #include "shell/message_box.h"
 
 namespace {
 
-// A bad command line or file is said on standard error, before any window of the program opens
-// and before anything is written.
+// A bad command line, file or picture is said on standard error, before any window of the
+// program opens and before anything is written.
 int Refuse(const QString& message) {
     std::cerr << "qelt-cad: " << message.toStdString() << '\n';
     return 2;
 }
 
-// A person at a screen also sees a refused file in a box; where no one could answer the box, or
-// there is no display at all, standard error is enough.
-int RefuseFile(int& argc, char* argv[], const QString& message) {
-    Refuse(message);
-    const auto application = qelt::shell::OpenDisplay(argc, argv, {"", 2});
+// A person at a screen also sees a refused file or picture in a box; where no one could answer
+// the box, standard error is enough.
+int ShowRefusal(const QString& message) {
     if (qelt::shell::SeenByAPerson()) {
         QMessageBox box(QMessageBox::Critical, "qelt-cad", message, QMessageBox::Ok);
         qelt::shell::ShowAsPlainText(box);
         box.exec();
     }
     return 2;
+}
+
+// Without a display at all, the message on standard error is all there is.
+int RefuseFile(int& argc, char* argv[], const QString& message) {
+    Refuse(message);
+    const auto application = qelt::shell::OpenDisplay(argc, argv, {"", 2});
+    return ShowRefusal(message);
 }
 
 }  // namespace
@@ -42,6 +49,10 @@ int main(int argc, char* argv[]) {
     }
     // The application object gets the program's name alone: the arguments are all taken.
     argc = std::min(argc, 1);
+    // A picture of a drawing is made without a display and without opening a window.
+    if (command.exportTo) {
+        return qelt::shell::ExportWithoutDisplay(argc, argv, command);
+    }
     std::optional<qelt::DrawingState> drawing;
     if (command.file) {
         auto read = qelt::shell::ReadDrawingFile(*command.file);
@@ -51,10 +62,23 @@ int main(int argc, char* argv[]) {
         drawing = std::get<qelt::DrawingState>(std::move(read));
     }
     const auto application = qelt::shell::OpenDisplay(argc, argv, qelt::shell::kNoDisplayFound);
+    // A picture is read once there is a display: an SVG may hold text, and fonts need one.
+    std::optional<qelt::shell::Backdrop> backdrop;
+    if (command.backdrop) {
+        auto read = qelt::shell::ReadBackdrop(*command.backdrop);
+        if (const auto* error = std::get_if<QString>(&read)) {
+            Refuse(*error);
+            return ShowRefusal(*error);
+        }
+        backdrop = std::get<qelt::shell::Backdrop>(std::move(read));
+    }
     qelt::shell::Application program;
     program.Start();
     if (drawing) {
         program.Open(*drawing, qelt::shell::ShownName(*command.file).toStdString());
+    }
+    if (backdrop) {
+        program.ShowBackdrop(*backdrop);
     }
     return QApplication::exec();
 }

@@ -10,6 +10,9 @@
 
 namespace qelt::shell {
 
+// The canvas's place on the main window, its frame included.
+QRect CanvasPlace();
+
 // The main window "Qelt graphics": the canvas, the action buttons, the prompt and status lines,
 // the axis labels and the inert controls, each at its place in twips.
 class MainWindow : public QWidget {

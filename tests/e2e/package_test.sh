@@ -41,7 +41,7 @@ done
 
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends")
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins; do
+for package in libqt6widgets6 libqt6gui6 libqt6svg6 libqt6core6 libstdc++6 qt6-qpa-plugins; do
     grep -qxF "$package" <<<"$names" || fail "no dependency on $package: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = qelt-cad ] || fail "wrong package name"

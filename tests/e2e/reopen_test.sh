@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A data file opened again on a real X server: `qelt-cad Qelt-CAD-float.csv` shows its line, a
 # point moved with real clicks is written back in place of the old file; a file the program
-# could not have written is refused with status 2, a message and no window, and stays as it was.
-# Then a table of starts that end at once, without a display and under offscreen.
+# could not have written is refused with status 2, a message and no window, and stays as it was;
+# --export draws the file written without a display. Then a table of starts that end at once,
+# without a display and under offscreen.
 #
 #   reopen_test.sh PROGRAM PROBE
 # shellcheck source-path=SCRIPTDIR source=x_session.sh
@@ -50,6 +51,11 @@ e2e_expect_exit 0
 data_file "100 100" "320 180" "500 120" >"$WORK/expected.csv"
 cmp "$WORK/expected.csv" "$RUN_DIR/Qelt-CAD-float.csv" ||
     e2e_fail "the file written again differs from the expected bytes"
+
+# A picture of that file, made where there is no display at all.
+env -u DISPLAY -u QT_QPA_PLATFORM "$PROGRAM" --export "$WORK/section.svg" \
+    "$RUN_DIR/Qelt-CAD-float.csv" >>"$WORK/program.log" 2>&1 || e2e_fail "--export failed"
+grep -qF 'points="100,100 320,180 "' "$WORK/section.svg" || e2e_fail "no line in the picture"
 
 # A count that disagrees with the blocks that follow.
 sed 's/CADline #=1/CADline #=2/' "$WORK/expected.csv" >"$RUN_DIR/bad.csv"

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <initializer_list>
 #include <utility>
@@ -208,6 +211,51 @@ class CanvasPixelsTest : public QObject {
             }
             QCOMPARE(across, thick);
         }
+    }
+
+    // Pictures of the canvas's size in one colour each, lightened half way to white.
+    void aBackdropLiesUnderTheDrawingAndADroppedPictureReplacesIt() {
+        QTemporaryDir dir;
+        const auto picture = [&](const char* name, QColor colour) {
+            QImage image(785, 442, QImage::Format_RGB32);
+            image.fill(colour);
+            QVERIFY(image.save(dir.filePath(name)));
+        };
+        picture("red.png", QColor(200, 0, 0));
+        picture("blue.bmp", QColor(0, 0, 201));
+        QFile damaged(dir.filePath("damaged.png"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\x89PNG\r\n\x1a\n") > 0);
+        damaged.close();
+        const auto drop = [&](QWidget* window, const char* name) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(dir.filePath(name))});
+            // A drop reaches only the window or control that took the drag as it entered.
+            QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(window, &enter);
+            QDropEvent event({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(window, &event);
+        };
+        Application app;
+        app.Start();
+        drop(&app.mainWindow(), "red.png");
+        DrawLine(app, {{100, 100}, {300, 100}});
+        QCOMPARE(Image(app).pixelColor(200, 100), kBlack);
+        QCOMPARE(Image(app).pixelColor(200, 300), QColor(228, 128, 128));
+        drop(&app.mapWindow(), "blue.bmp");
+        QCOMPARE(Image(app).pixelColor(200, 100), kBlack);
+        QCOMPARE(Image(app).pixelColor(200, 300), QColor(128, 128, 228));
+        QCOMPARE(app.mainWindow().ConcludingInfoToUser8lbl->text(),
+                 "Backdrop blue.bmp, 785 x 442 pixels");
+        app.program().drawing.LineCount8pint = 0;  // the next repaint puts the picture back
+        qelt::RedrawAll(app.program().plotView());
+        QCOMPARE(Image(app).pixelColor(200, 100), QColor(128, 128, 228));
+        app.program().drawing.LineCount8pint = 1;
+        drop(app.listWindow().findChild<QWidget*>("List7"), "damaged.png");
+        QCOMPARE(Image(app).pixelColor(200, 300), QColor(128, 128, 228));
+        QCOMPARE(app.program().drawing.LineCount8pint, qelt::Integer{1});
+        const auto* box = app.mainWindow().findChild<QMessageBox*>("AlertBox");
+        QVERIFY(box != nullptr &&
+                box->text().startsWith(dir.filePath("damaged.png") + ": damaged"));
     }
 
     void aRepaintStartsFromAWhiteCanvas() {

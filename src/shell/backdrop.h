@@ -1,0 +1,29 @@
+// A picture under the drawing to trace over: read from a file, fitted to the canvas, lightened.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <variant>
+
+namespace qelt::shell {
+
+// A picture read for the backdrop, with what the user is told of it.
+struct Backdrop {
+    QImage picture;
+    QString name;  // the file's name, without its folder
+    QSize size;    // the picture's own size in pixels (for an SVG, the size it states)
+};
+
+// The picture in the file, or a message that names the file and says why it cannot be shown:
+// missing, not a picture, damaged, or more than 256 MB once decoded.
+std::variant<Backdrop, QString> ReadBackdrop(const QString& path);
+
+// What the completion line says of a backdrop when it is shown.
+QString BackdropNote(const Backdrop& backdrop);
+
+// The canvas's background, `size` canvas pixels at `ratio` device pixels each: white, with the
+// picture as large as its aspect ratio allows, centred, and lightened half way to white so that
+// the drawing's colours stay readable over it.
+QImage BackdropRaster(const QImage& picture, QSize size, qreal ratio);
+
+}  // namespace qelt::shell

@@ -1,0 +1,46 @@
+#include "shell/picture_drops.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+
+namespace qelt::shell {
+
+namespace {
+
+// The path of the one local file being dragged, or nothing.
+QString DraggedFile(const QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    return urls.size() == 1 && urls.constFirst().isLocalFile() ? urls.constFirst().toLocalFile()
+                                                               : QString();
+}
+
+}  // namespace
+
+void PictureDrops::Watch(QWidget* window) {
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->acceptDrops()) {
+            control->installEventFilter(this);
+        }
+    }
+}
+
+bool PictureDrops::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) {
+        return QObject::eventFilter(watched, event);
+    }
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString path = DraggedFile(drop);
+    if (path.isEmpty()) {
+        return QObject::eventFilter(watched, event);  // text still drops into a text box
+    }
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop) {
+        dropped_(path);
+    }
+    return true;
+}
+
+}  // namespace qelt::shell

@@ -1,0 +1,27 @@
+// Picture files dropped on the program's windows.
+#pragma once
+
+#include <QObject>
+#include <QWidget>
+#include <functional>
+
+namespace qelt::shell {
+
+// Takes one file dropped on a watched window, over any of its controls, and hands its path on.
+class PictureDrops : public QObject {
+    Q_OBJECT
+  public:
+    PictureDrops(std::function<void(const QString& path)> dropped, QObject* parent)
+        : QObject(parent), dropped_(std::move(dropped)) {}
+
+    // The window takes drops, and so do its text boxes, which would otherwise type the path.
+    void Watch(QWidget* window);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::function<void(const QString&)> dropped_;
+};
+
+}  // namespace qelt::shell

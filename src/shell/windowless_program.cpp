@@ -1,0 +1,62 @@
+#include "shell/windowless_program.h"
+
+#include <array>
+
+#include "interaction/open_drawing.h"
+#include "program/startup.h"
+
+namespace qelt::shell {
+
+namespace {
+
+// Platform parts that show nothing: the controls keep the captions the program writes.
+class KeptCaption : public Control {
+  public:
+    std::string Caption() const override { return caption_; }
+    void SetCaption(const std::string& caption) override { caption_ = caption; }
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override { enabled_ = enabled; }
+
+  private:
+    std::string caption_;
+    bool enabled_ = true;
+};
+
+class StoppedClock : public Clock {
+  public:
+    Single Timer() override { return 0; }
+};
+
+class NoFileOutput : public FileOutput {
+  public:
+    std::optional<std::string> Replace(const std::string&, const std::string&) override {
+        return "no data file is written while a picture is made";
+    }
+};
+
+class NoWindows : public Session {
+  public:
+    void Show(Form) override {}
+    void Alert(const std::string&) override {}
+    void End() override {}
+};
+
+}  // namespace
+
+AxisLabels DrawOpened(PictureCanvas& canvas, const DrawingState& drawing, const std::string& name) {
+    std::array<KeptCaption, 12> c;
+    StoppedClock clock;
+    NoFileOutput output;
+    NoWindows session;
+    Program p(Platform{
+        canvas,
+        MainControls{c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10], c[11]},
+        clock, output, session});
+    Form_Load(p);
+    OpenDrawing(p, drawing, name);
+    const Readouts shown = p.plotView().readouts;
+    const auto text = [](const Control& label) { return QString::fromStdString(label.Caption()); };
+    return {text(shown.left), text(shown.right), text(shown.top), text(shown.bottom)};
+}
+
+}  // namespace qelt::shell

@@ -26,28 +26,54 @@ bool IsBlank(char c) {
 }
 
 // A line as it reads whatever the layout: without blanks at its ends or the commas a
-// spreadsheet pads a row with, each run of blanks one space. A text that ends in blanks keeps
-// one, so that it reads as the start of a line whose fields follow it.
-std::string Words(std::string_view text, bool keepLastBlank = false) {
-    const bool endsInBlank = !text.empty() && IsBlank(text.back());
+// spreadsheet pads a row with, each run of blanks one space.
+std::string Words(std::string_view text) {
     while (!text.empty() && (IsBlank(text.back()) || text.back() == ',')) {
         text.remove_suffix(1);
     }
-    std::string words;
-    words.reserve(text.size() + 1);
-    for (std::size_t at = 0, stop = 0; at < text.size(); at = stop) {
-        while (at < text.size() && IsBlank(text[at])) {
-            ++at;
+    std::string words(text.size(), ' ');
+    std::size_t length = 0;
+    bool gap = false;
+    for (const char c : text) {
+        if (IsBlank(c)) {
+            gap = length > 0;
+        } else {
+            length += gap ? 1 : 0;  // the blank already stands there
+            words[length++] = c;
+            gap = false;
         }
-        for (stop = at; stop < text.size() && !IsBlank(text[stop]);) {
-            ++stop;
-        }
-        words.append(words.empty() ? "" : " ").append(text.substr(at, stop - at));
     }
-    if (keepLastBlank && endsInBlank) {
-        words += ' ';
-    }
+    words.resize(length);
     return words;
+}
+
+// The rest of `words` (a line's Words) after `fixed`, a text of the file read as its words; a
+// fixed text that ends in spaces is followed by a blank where the line goes on. Nothing where
+// the line does not start with it.
+std::optional<std::string_view> AfterFixed(std::string_view words, std::string_view fixed) {
+    std::size_t at = 0;
+    for (std::size_t j = 0; j < fixed.size();) {
+        if (fixed[j] != ' ') {
+            if (at == words.size() || words[at] != fixed[j]) {
+                return std::nullopt;
+            }
+            ++at;
+            ++j;
+            continue;
+        }
+        j = std::min(fixed.find_first_not_of(' ', j), fixed.size());
+        const bool atAnEnd = at == 0 || (at == words.size() && j == fixed.size());
+        if (!atAnEnd && (at == words.size() || words[at++] != ' ')) {
+            return std::nullopt;
+        }
+    }
+    return words.substr(at);
+}
+
+// Whether `words` (a line's Words) read as the fixed text.
+bool SameWords(std::string_view words, std::string_view fixed) {
+    const auto rest = AfterFixed(words, fixed);
+    return rest && rest->empty();
 }
 
 std::string Counted(int count, const char* thing) {
@@ -120,18 +146,18 @@ class Lines {
         return rest_.empty() || !Front().fault.empty() ? nullptr : &Front().words;
     }
 
-    bool NextStartsWith(const std::string& start) const {
+    bool NextStartsWith(std::string_view start) const {
         const std::string* line = Peek();
-        return line != nullptr && line->starts_with(start);
+        return line != nullptr && AfterFixed(*line, start);
     }
 
     // How many lines from the next one up to one that reads `stop` start with `start`.
-    int CountAhead(const std::string& start, const std::string& stop) const {
+    int CountAhead(std::string_view start, std::string_view stop) const {
         Lines ahead = *this;
         int count = 0;
-        for (const std::string* line = ahead.Peek(); line != nullptr && *line != stop;
+        for (const std::string* line = ahead.Peek(); line != nullptr && !SameWords(*line, stop);
              line = ahead.Peek()) {
-            count += line->starts_with(start) ? 1 : 0;
+            count += AfterFixed(*line, start) ? 1 : 0;
             ahead.Next("");
         }
         return count;
@@ -223,24 +249,32 @@ class DrawingReader {
     }
 
   private:
+    // The message of a line that is not what was expected is made only then.
     void Expect(std::string_view text, const std::string& context = "") {
-        const std::string what = Quoted(text) + context;
-        if (lines_.Next(what) != Words(text)) {
-            lines_.Refuse("expected " + what);
+        const std::string* next = lines_.Peek();
+        if (next == nullptr || !SameWords(*next, text)) {
+            Refuse(Quoted(text) + context);
         }
+        lines_.Next("");
     }
 
-    // The rest of a line that starts with `start`.
+    // The rest of the next line, which starts with `start`.
     std::string After(std::string_view start, const std::string& what) {
-        return AfterWords(Words(start, true), what);
+        const std::string* next = lines_.Peek();
+        const auto rest = next != nullptr ? AfterFixed(*next, start) : std::nullopt;
+        if (!rest) {
+            Refuse(what);
+        }
+        std::string fields(*rest);
+        lines_.Next("");
+        return fields;
     }
 
-    std::string AfterWords(const std::string& start, const std::string& what) {
-        const std::string line = lines_.Next(what);
-        if (!line.starts_with(start)) {
-            lines_.Refuse("expected " + what);
-        }
-        return line.substr(start.size());
+    // At the next line: at the end of the file, where the line cannot be read, and otherwise
+    // where it is not `what`.
+    [[noreturn]] void Refuse(const std::string& what) {
+        lines_.Next(what);
+        lines_.Refuse("expected " + what);
     }
 
     int ReadCount(std::string_view start, const std::string& what) {
@@ -262,21 +296,20 @@ class DrawingReader {
     template <typename ReadOne>
     void ReadCounted(int countLine, int count, const char* thing, std::string_view start,
                      std::string_view stop, ReadOne readOne) {
-        const std::string first = Words(start, true);
-        const std::string last = Words(stop);
         const auto refuse = [&](int held) {
             throw Refusal{{countLine, "line " + std::to_string(countLine) + " says " +
                                           Counted(count, thing) + ", the file holds " +
                                           std::to_string(held)}};
         };
         for (int i = 1; i <= count; ++i) {
-            if (const std::string* next = lines_.Peek(); next != nullptr && *next == last) {
+            if (const std::string* next = lines_.Peek();
+                next != nullptr && SameWords(*next, stop)) {
                 refuse(i - 1);
             }
             readOne(i);
         }
-        if (lines_.NextStartsWith(first)) {
-            refuse(count + lines_.CountAhead(first, last));
+        if (lines_.NextStartsWith(start)) {
+            refuse(count + lines_.CountAhead(start, stop));
         }
     }
 
@@ -314,10 +347,10 @@ class DrawingReader {
 
     // A file holds many points: what a message says of one is made only when it is needed.
     void ReadPoint(LineRec& line, int k, int j) {
-        const std::string what = lines_.NextStartsWith(pointStart_)
+        const std::string what = lines_.NextStartsWith(PointStart)
                                      ? std::string()
                                      : Quoted(PointStart) + " and X, Y and a code" + Where(j, k);
-        const std::string fields = AfterWords(pointStart_, what);
+        const std::string fields = After(PointStart, what);
         const std::size_t gap = fields.find(' ');
         const std::size_t gap2 = fields.find(' ', gap + 1);
         if (gap == fields.npos || gap2 == fields.npos ||
@@ -370,18 +403,18 @@ class DrawingReader {
     // Group blocks up to the end marker.
     void ReadGroups() {
         const std::string what = Quoted(GroupStart) + " and a group name, or " + Quoted(DataEnd);
-        const std::string start = Words(GroupStart, true);
         for (int g = 1;; ++g) {
             const std::string line = lines_.Next(what);
-            if (line == Words(DataEnd)) {
+            if (SameWords(line, DataEnd)) {
                 return;
             }
-            if (!line.starts_with(start) && line != Words(GroupStart)) {
+            const auto name = AfterFixed(line, GroupStart);
+            if (!name) {
                 lines_.Refuse("expected " + what);
             }
             Limit(g, kMaxGroups, std::to_string(g) + " groups");
             GroupRec& group = d_.Groups8pudt[g];
-            group.Name = line.substr(std::min(line.size(), start.size()));
+            group.Name = *name;
             ReadMembers(group, g);
             d_.GroupCount8pint = static_cast<Integer>(g);
         }
@@ -391,15 +424,13 @@ class DrawingReader {
         const std::string where = " (group " + std::to_string(g) + ")";
         const std::string what =
             Quoted(GroupMember) + " and a line number, or " + Quoted(GroupEnd) + where;
-        const std::string start = Words(GroupMember, true);
         for (int i = 1;; ++i) {
             const std::string line = lines_.Next(what);
-            if (line == Words(GroupEnd)) {
+            if (SameWords(line, GroupEnd)) {
                 return;
             }
-            const auto number = line.starts_with(start)
-                                    ? PlainNumber(std::string_view(line).substr(start.size()))
-                                    : std::nullopt;
+            const auto fields = AfterFixed(line, GroupMember);
+            const auto number = fields ? PlainNumber(*fields) : std::nullopt;
             if (!number) {
                 lines_.Refuse("expected " + what);
             }
@@ -416,7 +447,6 @@ class DrawingReader {
     }
 
     Lines lines_;
-    const std::string pointStart_ = Words(PointStart, true);
     DrawingState d_;
     int firstPointLine_ = 0;  // the file line of the current line's first point
 };

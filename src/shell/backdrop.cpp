@@ -41,8 +41,10 @@ std::variant<Backdrop, QString> ReadBackdrop(const QString& path) {
     if (!info.exists()) {
         return Refused(path, "no such file");
     }
-    if (info.isDir()) {
-        return Refused(path, "is a folder, not a picture");
+    // Reading a pipe would wait for a writer, and a device may never end.
+    if (!info.isFile()) {
+        return Refused(path, info.isDir() ? "is a folder, not a picture"
+                                          : "is a pipe, device or socket, not a picture");
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

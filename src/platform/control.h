@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace qelt {
 
@@ -13,6 +14,21 @@ class Control {
     virtual void SetCaption(const std::string& caption) = 0;
     virtual bool Enabled() const = 0;
     virtual void SetEnabled(bool enabled) = 0;
+};
+
+// A control shown nowhere, which keeps what the program writes to it: for a program without
+// windows, and for tests.
+class KeptControl : public Control {
+  public:
+    explicit KeptControl(std::string caption = {}) : caption_(std::move(caption)) {}
+    std::string Caption() const override { return caption_; }
+    void SetCaption(const std::string& caption) override { caption_ = caption; }
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override { enabled_ = enabled; }
+
+  private:
+    std::string caption_;
+    bool enabled_ = true;
 };
 
 // The controls of the main window that the program writes.

@@ -9,19 +9,7 @@ namespace qelt::shell {
 
 namespace {
 
-// Platform parts that show nothing: the controls keep the captions the program writes.
-class KeptCaption : public Control {
-  public:
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& caption) override { caption_ = caption; }
-    bool Enabled() const override { return enabled_; }
-    void SetEnabled(bool enabled) override { enabled_ = enabled; }
-
-  private:
-    std::string caption_;
-    bool enabled_ = true;
-};
-
+// Platform parts that show nothing; the controls keep the captions the program writes.
 class StoppedClock : public Clock {
   public:
     Single Timer() override { return 0; }
@@ -44,7 +32,7 @@ class NoWindows : public Session {
 }  // namespace
 
 AxisLabels DrawOpened(PictureCanvas& canvas, const DrawingState& drawing, const std::string& name) {
-    std::array<KeptCaption, 12> c;
+    std::array<KeptControl, 12> c;
     StoppedClock clock;
     NoFileOutput output;
     NoWindows session;

@@ -25,18 +25,7 @@ class RecordingCanvas : public Canvas {
     void DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width, Long colour) override;
 };
 
-class FakeControl : public Control {
-  public:
-    explicit FakeControl(std::string caption = {}) : caption_(std::move(caption)) {}
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& caption) override { caption_ = caption; }
-    bool Enabled() const override { return enabled_; }
-    void SetEnabled(bool enabled) override { enabled_ = enabled; }
-
-  private:
-    std::string caption_;
-    bool enabled_ = true;
-};
+using FakeControl = KeptControl;
 
 class FakeClock : public Clock {
   public:

@@ -231,13 +231,15 @@ TEST(PointEditing, PressesOnAPointsSquareAndDropsKeepToTheEditedLine) {
         Points line1;
         bool editing;
     };
+    // Line 2's box covers line 1's point (50, 100).
     const Points line1{{0, 0}, {50, 100}, {100, 40}};
+    const Points line2{{40, 90}, {300, 300}};
     const Case cases[] = {
         {"an end picked on its square's corner, dropped outside every box",
          {{1, 104, 36}, {1, 130, 20}},
          {{0, 0}, {50, 100}, {130, 20}},
          true},
-        {"the lowest point deleted", {{2, 50, 100}}, {{0, 0}, {100, 40}}, true},
+        {"the lowest point deleted inside line 2's box", {{2, 50, 100}}, {{0, 0}, {100, 40}}, true},
         {"a drop in another line's box",
          {{1, 0, 0}, {1, 250, 240}},
          {{250, 240}, {50, 100}, {100, 40}},
@@ -245,15 +247,51 @@ TEST(PointEditing, PressesOnAPointsSquareAndDropsKeepToTheEditedLine) {
         {"a press beside the square ends editing", {{1, 105, 40}}, line1, false},
     };
     for (const Case& c : cases) {
-        Editing e({line1, {{200, 200}, {300, 300}}});
+        Editing e({line1, line2});
         Program& p = e.w.program;
         for (auto [button, x, y] : c.presses) {
             Click(p, button, x, y);
         }
         EXPECT_EQ(LinePoints(e.d(), 1), c.line1) << c.what;
-        EXPECT_EQ(LinePoints(e.d(), 2), (Points{{200, 200}, {300, 300}})) << c.what;
+        EXPECT_EQ(LinePoints(e.d(), 2), line2) << c.what;
         EXPECT_EQ(p.actions.EditingPoints8pbol, c.editing) << c.what;
         EXPECT_EQ(Shown(e.w).b2.enabled, c.editing) << c.what;
+    }
+}
+
+// A flat line and a one-point line are found by a press near them, their points picked up on
+// their squares and moved, and the lines deleted with "Delete this Line".
+TEST(PointEditing, FlatAndOnePointLinesAreSelectedMovedAndDeleted) {
+    struct Case {
+        const char* what;
+        Points line;
+        Integer x, y;          // finds the line, off its points
+        Integer pickX, pickY;  // on the square of the point that moves to (250, 150)
+        Points moved;
+    };
+    const Case cases[] = {
+        {"horizontal", {{100, 200}, {300, 200}}, 150, 203, 297, 197, {{100, 200}, {250, 150}}},
+        {"vertical", {{100, 100}, {100, 300}}, 96, 150, 102, 99, {{250, 150}, {100, 300}}},
+        {"one point", {{400, 300}}, 404, 296, 401, 301, {{250, 150}}},
+    };
+    for (const Case& c : cases) {
+        for (bool deleting : {true, false}) {
+            FakeWorld w;
+            Program& p = w.Started();
+            DrawLine(p, c.line);
+            Button2Pressed(p);
+            Click(p, 1, c.x, c.y);
+            Button2Pressed(p);
+            if (deleting) {
+                Button4Pressed(p);
+                EXPECT_EQ(p.drawing.LineCount8pint, 0) << c.what;
+                continue;
+            }
+            Button3Pressed(p);
+            Click(p, 1, c.pickX, c.pickY);
+            Click(p, 1, 250, 150);
+            EXPECT_EQ(LinePoints(p.drawing, 1), c.moved) << c.what;
+        }
     }
 }
 

@@ -28,6 +28,7 @@ TEST_P(InsideCanvas, BothEndsOfBothAxesAreInside) {
     PlotPointIfInside(w.canvas, x, y);
     const Calls dotted{"dot " + std::to_string(c.x) + " " + std::to_string(c.y) + " w1 c0"};
     EXPECT_EQ(w.canvas.calls, c.inside ? dotted : Calls{});
+    EXPECT_EQ(w.canvas.CurrentX(), c.x) << "the pen moves, inside or not";
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, InsideCanvas,
@@ -63,21 +64,42 @@ TEST(Primitives, APlottedPointMovesThePenAndTakesTheForegroundAndCurrentWidth) {
     EXPECT_EQ(w.canvas.CurrentY(), 20);
 }
 
-TEST(Primitives, AnOutsideTargetLeavesPenWidthAndCacheAlone) {
+struct ClipCase {
+    const char* name;
+    Integer fromX, fromY, toX, toY;
+    Calls drawn;
+};
+
+class Clipping : public ::testing::TestWithParam<ClipCase> {};
+
+// The pen goes to the start, inside or not, then a line to the end is drawn as far as it lies
+// inside, bounds included; the pen ends at the end, and the width is set only for a line drawn.
+TEST_P(Clipping, ALineIsCutAtTheCanvasEdgesAndThePenEndsAtItsEnd) {
+    const ClipCase& c = GetParam();
     FakeWorld w;
     Program& p = w.program;
-    PlotPointIfInside(w.canvas, 10, 10);
-    LineToIfInside(p.plotView(), -1, 5, 255, 4);
-    LineToIfInside(p.plotView(), 30, 443, 255, 5);
-    EXPECT_EQ(w.canvas.CurrentX(), 10);
-    EXPECT_EQ(w.canvas.CurrentY(), 10);
-    EXPECT_EQ(w.canvas.DrawWidth(), 1);
-    EXPECT_EQ(p.LastWidth8sint, 0);
-    LineToIfInside(p.plotView(), 20, 25, 255, 2);
-    EXPECT_EQ(w.canvas.calls, (Calls{"dot 10 10 w1 c0", "line 10 10 20 25 w2 c255"}));
-    EXPECT_EQ(w.canvas.CurrentX(), 20);
-    EXPECT_EQ(w.canvas.CurrentY(), 25);
+    PlotPointIfInside(w.canvas, c.fromX, c.fromY);
+    w.canvas.calls.clear();
+    LineToIfInside(p.plotView(), c.toX, c.toY, 255, 2);
+    EXPECT_EQ(w.canvas.calls, c.drawn);
+    EXPECT_EQ(w.canvas.CurrentX(), c.toX);
+    EXPECT_EQ(w.canvas.CurrentY(), c.toY);
+    EXPECT_EQ(p.LastWidth8sint, c.drawn.empty() ? 0 : 2);
+    EXPECT_EQ(w.canvas.DrawWidth(), c.drawn.empty() ? 1 : 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Segments, Clipping,
+    ::testing::Values(
+        ClipCase{"Inside", 10, 10, 20, 25, {"line 10 10 20 25 w2 c255"}},
+        ClipCase{"OnTheFarEdges", 700, 442, 785, 442, {"line 700 442 785 442 w2 c255"}},
+        ClipCase{"EndLeftOfTheCanvas", 10, 10, -10, 0, {"line 10 10 0 5 w2 c255"}},
+        ClipCase{"StartAboveTheCanvas", 20, -10, 40, 10, {"line 30 0 40 10 w2 c255"}},
+        ClipCase{"AcrossTheCanvas", -10, 100, 795, 100, {"line 0 100 785 100 w2 c255"}},
+        ClipCase{"ThroughACorner", -5, 5, 5, -5, {"line 0 0 0 0 w2 c255"}},
+        ClipCase{"PastACorner", -10, 5, 5, -10, {}},
+        ClipCase{"WhollyAbove", -10, -10, 800, -1, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct WidthCase {
     const char* name;
@@ -110,18 +132,12 @@ INSTANTIATE_TEST_SUITE_P(Sequences, WidthCache,
                                            WidthCase{"ZeroFirstIsNotSet", {0, 0, 1}, {1, 9, 1}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Primitives, ASegmentFromAnOutsideStartIsDrawnFromTheOldPen) {
-    FakeWorld w;
-    PlotPointIfInside(w.canvas, 10, 10);
-    DrawSegment(w.program.plotView(), -5, 3, 30, 40, 255, 2);
-    EXPECT_EQ(w.canvas.calls, (Calls{"dot 10 10 w1 c0", "line 10 10 30 40 w2 c255"}));
-}
-
 TEST(Primitives, ASegmentDotsItsStartAtTheWidthInForceBeforeTheLine) {
     FakeWorld w;
     DrawSegment(w.program.plotView(), 1, 2, 3, 4, 65793, 2);
-    DrawSegment(w.program.plotView(), 5, 6, 786, 8, 65793, 3);
-    EXPECT_EQ(w.canvas.calls, (Calls{"dot 1 2 w1 c0", "line 1 2 3 4 w2 c65793", "dot 5 6 w2 c0"}));
+    DrawSegment(w.program.plotView(), 5, 6, 786, 6, 65793, 3);
+    EXPECT_EQ(w.canvas.calls, (Calls{"dot 1 2 w1 c0", "line 1 2 3 4 w2 c65793", "dot 5 6 w2 c0",
+                                     "line 5 6 785 6 w3 c65793"}));
 }
 
 TEST(Primitives, AnUnclippedLineReachesOutsideAndLeavesTheWidthAlone) {

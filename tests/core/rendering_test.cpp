@@ -95,28 +95,24 @@ INSTANTIATE_TEST_SUITE_P(
                       ColourCase{"OnWithNoLine", true, NoLine, kLightGrey, kLightGrey, kLightGrey}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DisplayList, PastThirtyOneSymbolsTheLastEntryIsOverwritten) {
+TEST(DisplayList, EveryPointOfAFullPoolGetsASquare) {
     FakeWorld w;
     Program& p = w.Started();
-    Points first;
-    Points second;
-    for (int i = 1; i <= 20; ++i) {
-        first.emplace_back(i * 10, 100);
+    std::vector<Points> lines(3);
+    for (int i = 1; i <= MaxPoints; ++i) {
+        lines[(i - 1) / 20].emplace_back(i * 10, 100 * ((i - 1) / 20 + 1));
     }
-    for (int i = 21; i <= 35; ++i) {
-        second.emplace_back(i * 10, 200);
+    for (const Points& line : lines) {
+        AddLine(p.drawing, line);
     }
-    AddLine(p.drawing, first);
-    AddLine(p.drawing, second);
     RedrawAll(p.plotView());
 
-    EXPECT_EQ(p.lists.SegCount8pint, 19 + 14);
-    ASSERT_EQ(p.lists.SymbolCount8pint, 31);
-    for (int k = 1; k <= 30; ++k) {
+    EXPECT_EQ(p.lists.SegCount8pint, 19 + 19 + 14);
+    ASSERT_EQ(p.lists.SymbolCount8pint, 55);
+    for (int k = 1; k <= 55; ++k) {
         EXPECT_EQ(p.lists.Symbols8pudt[k].X, k * 10) << "symbol " << k;
     }
-    EXPECT_EQ(p.lists.Symbols8pudt[31].X, 350);
-    EXPECT_EQ(p.lists.Symbols8pudt[31].Y, 200);
+    EXPECT_EQ(p.lists.Symbols8pudt[55].Y, 300);
     for (const SymbolRec& symbol : p.lists.Symbols8pudt) {
         EXPECT_EQ(symbol.Width, 1) << "every drawn entry had its width 0 replaced by 1";
     }
@@ -161,24 +157,40 @@ INSTANTIATE_TEST_SUITE_P(Units, SquareExtent,
                                     NumberName(info.param.half);
                          });
 
-TEST(Rendering, AFirstSegmentStartingOutsideIsDrawnFromTheOrigin) {
+TEST(Rendering, AFirstSegmentStartingOutsideIsCutAtTheEdge) {
     FakeWorld w;
     Program& p = w.Started();
-    AddLine(p.drawing, {{-10, 50}, {100, 100}});
+    AddLine(p.drawing, {{-10, 50}, {100, 160}});
     RedrawAll(p.plotView());
     const Calls repaint = LastRepaint(w);
     ASSERT_GE(repaint.size(), 2U);
-    EXPECT_EQ(repaint[1], "line 0 0 100 100 w2 c0");
+    EXPECT_EQ(repaint[1], "line 0 60 100 160 w2 c0");
 }
 
-TEST(Rendering, AnOutsideVertexIsBridgedByAStraightChord) {
+TEST(Rendering, ALineToAnOutsideVertexRunsToTheEdge) {
     FakeWorld w;
     Program& p = w.Started();
     AddLine(p.drawing, {{100, 100}, {900, 300}, {100, 300}});
     BuildDisplayList(p.plotView());
     p.lists.SymbolCount8pint = 0;
     PaintCanvas(p.plotView());
-    EXPECT_EQ(LastRepaint(w), (Calls{"clear", "dot 100 100 w1 c0", "line 100 100 100 300 w2 c0"}));
+    EXPECT_EQ(LastRepaint(w), (Calls{"clear", "dot 100 100 w1 c0", "line 100 100 785 271.25 w2 c0",
+                                     "line 785 300 100 300 w2 c0"}));
+}
+
+// A square whose corner lies above the canvas is cut at the edge: nothing is drawn from where
+// the last square left the pen.
+TEST(Rendering, ASquareCutByTheTopEdgeDrawsNothingElse) {
+    FakeWorld w;
+    Program& p = w.Started();
+    AddLine(p.drawing, {{100, 300}});
+    AddLine(p.drawing, {{600, 2}});
+    RedrawAll(p.plotView());
+    const Calls repaint = LastRepaint(w);
+    EXPECT_EQ(Calls(repaint.end() - 5, repaint.end()),
+              (Calls{"dot 100 300 w1 c0", "line 604 0 604 6 w1 c0", "line 604 6 596 6 w1 c0",
+                     "line 596 6 596 0 w1 c0", "dot 600 2 w1 c0"}))
+        << ::testing::PrintToString(repaint);
 }
 
 TEST(Rendering, ACircleSymbolIsASixteenGon) {
@@ -256,7 +268,8 @@ TEST(ZoomOverlay, ABoxLeavingTheControlIsStruckThroughWithACircle) {
                          "line 371 211 368 221 w4 c255",
                          "dot 375 238 w4 c0",
                          "line 375 238 409 204 w4 c255",
-                         "dot 785 331 w4 c0"};
+                         "dot 785 331 w4 c0",
+                         "line 785 331 0 111.28 w4 c255"};
     EXPECT_EQ(LastRepaint(w), expected);
 }
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "output/data_file.h"
 #include "shell/export.h"
 #include "support/example_file.h"
 
@@ -80,6 +81,41 @@ class ExportTest : public QObject {
             QCOMPARE(qelt::shell::ExportPicture(command), c.status);
             c.check();
         }
+    }
+
+    // Two one-point lines, the second 2 pixels below the top edge: its square is cut there, and
+    // nothing runs to it from the square drawn before.
+    void aSquareCutByTheTopEdgeLeavesTheRestWhite() {
+        qelt::DrawingState d;
+        for (auto [x, y] : {std::pair<qelt::Integer, qelt::Integer>{100, 300}, {600, 2}}) {
+            qelt::LineRec& line = d.Lines8pudt[++d.LineCount8pint];
+            line.InUse = true;
+            line.LineNo = d.LineCount8pint;
+            line.Code = "UN";
+            d.Points8pudt[++d.PointsUsed8pint] = {x, y, true};
+            line.PtIdx[++line.PtCount] = d.PointsUsed8pint;
+        }
+        QTemporaryDir dir;
+        QFile data(dir.filePath("Qelt-CAD-float.csv"));
+        QVERIFY(data.open(QIODevice::WriteOnly) && data.write(qelt::DataFileText(d).c_str()) > 0);
+        data.close();
+        CommandLine command;
+        command.file = data.fileName().toStdString();
+        command.exportTo = dir.filePath("picture.png");
+        command.scale = "2";
+        QCOMPARE(qelt::shell::ExportPicture(command), 0);
+        const QImage png(dir.filePath("picture.png"));
+        const QPoint origin = OnCanvas(png, 0, 0);
+        const QRect drawn[] = {{95, 295, 11, 11}, {595, 0, 11, 8}};
+        for (int y = 0; y < 442; ++y) {
+            for (int x = 0; x < 785; ++x) {
+                const bool inDrawing =
+                    std::ranges::any_of(drawn, [&](const QRect& r) { return r.contains(x, y); });
+                QVERIFY2(inDrawing || png.pixelColor(origin + QPoint(2 * x, 2 * y)) == Qt::white,
+                         qPrintable(QString("%1,%2").arg(x).arg(y)));
+            }
+        }
+        QCOMPARE(png.pixelColor(OnCanvas(png, 604, 3)), QColor(Qt::black));
     }
 };
 

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -209,6 +210,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(w.focusWidget(), w.Button1_NewRenameLeft_8cbn);
         QTest::keyClick(w.Button1_NewRenameLeft_8cbn, Qt::Key_Space);
         QCOMPARE(w.focusWidget(), w.Button3_EditDone_8cbn);
+        ClickCanvas(app, Qt::LeftButton, 10, 10);
         QTest::keyClick(w.Button3_EditDone_8cbn, Qt::Key_Space);
         QCOMPARE(w.focusWidget(), w.Button2_SelectAssignUnassignYes_8cbn);
         QTest::keyClick(w.Button2_SelectAssignUnassignYes_8cbn, Qt::Key_Space);
@@ -231,6 +233,33 @@ class MainWindowTest : public QObject {
         QVERIFY(w.Button1_NewRenameLeft_8cbn->isEnabled());
         QVERIFY(!w.Button_Cancel8cbn->isEnabled());
         QCOMPARE(w.focusWidget(), w.Button1_NewRenameLeft_8cbn);
+    }
+
+    // While a line is added, Backspace and Ctrl+Z take its last point back, Ctrl+Y and
+    // Ctrl+Shift+Z give it again; in a text box Backspace edits the text.
+    void theKeysTakeBackAndGiveAgainThePointsOfANewLine() {
+        Application app;
+        app.Start();
+        qelt::shell::MainWindow& w = app.mainWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::mouseClick(w.Button1_NewRenameLeft_8cbn, Qt::LeftButton);
+        for (int x : {100, 200, 300}) {
+            ClickCanvas(app, Qt::LeftButton, x, 100);
+        }
+        const auto points = [&] { return int(app.program().drawing.Lines8pudt[1].PtCount); };
+        QTest::keyClick(w.focusWidget(), Qt::Key_Backspace);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(points(), 1);
+        QCOMPARE(w.CAD8pic->image().pixelColor(150, 100), QColor(Qt::white));
+        QTest::keyClick(w.focusWidget(), Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(points(), 3);
+        QCOMPARE(w.ConcludingInfoToUser8lbl->text(), QString("Redone: point added"));
+        QCOMPARE(w.CAD8pic->image().pixelColor(250, 100), QColor(Qt::black));
+        auto* text = app.crossSectionWindow().findChild<QLineEdit*>("Text2");
+        QTest::keyClick(text, Qt::Key_Backspace);
+        QCOMPARE(text->text(), QString("CRRe"));
+        QCOMPARE(points(), 3);
     }
 
     void tabVisitsOnlyControlsInsideTheWindow() {

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <initializer_list>
@@ -147,7 +148,7 @@ class CanvasPixelsTest : public QObject {
         AddLine(app.program(), {{100, 100}, {900, 250}, {100, 300}});
         qelt::RedrawAll(app.program().plotView());
         const QImage& image = Image(app);
-        for (int y = 110; y <= 290; ++y) {  // where a chord between the inside vertices would run
+        for (int y = 110; y <= 290; ++y) {  // where a chord would run
             QCOMPARE(image.pixelColor(100, y), kWhite);
         }
         for (int x = 120; x <= 780; x += 20) {
@@ -156,26 +157,18 @@ class CanvasPixelsTest : public QObject {
         }
     }
 
-    // A point 2 pixels below the top edge: its square is cut there, and no line runs to it from
-    // the square drawn before.
+    // The square of a point at y = 2 is cut at the top edge; nothing runs to it from the square
+    // drawn before.
     void aSquareCutByTheTopEdgeLeavesTheRestWhite() {
         Application app;
         app.Start();
         DrawLine(app, {{100, 300}, {200, 300}});
         DrawLine(app, {{600, 2}});
-        const QImage& image = Image(app);
-        const QRect drawn[] = {{95, 295, 111, 11}, {595, 0, 11, 8}};
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const bool inDrawing =
-                    std::ranges::any_of(drawn, [&](const QRect& r) { return r.contains(x, y); });
-                QVERIFY2(inDrawing || image.pixelColor(x, y) == kWhite,
-                         qPrintable(QString("%1,%2").arg(x).arg(y)));
-            }
-        }
-        for (auto [x, y] : {std::pair{596, 0}, {604, 3}, {600, 6}, {600, 2}}) {
-            QCOMPARE(image.pixelColor(x, y), kBlack);
-        }
+        QImage image = Image(app);
+        QCOMPARE(image.pixelColor(604, 0), kBlack);
+        QPainter(&image).fillRect(QRect(95, 295, 111, 11), Qt::white);
+        QPainter(&image).fillRect(QRect(595, 0, 11, 8), Qt::white);
+        QVERIFY(OnlyColours(image, {}));
     }
 
     void theZoomBoxIsOutlinedInNearBlackWhileDragging() {

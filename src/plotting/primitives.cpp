@@ -15,9 +15,9 @@ struct Bounds {
 };
 
 Bounds BoundsOf(const Canvas& canvas) {
-    return {
-        canvas.ScaleLeft(), static_cast<Single>(double{canvas.ScaleLeft()} + canvas.ScaleWidth()),
-        canvas.ScaleTop(), static_cast<Single>(double{canvas.ScaleTop()} + canvas.ScaleHeight())};
+    const auto right = static_cast<Single>(double{canvas.ScaleLeft()} + canvas.ScaleWidth());
+    const auto bottom = static_cast<Single>(double{canvas.ScaleTop()} + canvas.ScaleHeight());
+    return {canvas.ScaleLeft(), right, canvas.ScaleTop(), bottom};
 }
 
 // The fractions of the way along a segment between which it lies inside the rectangle.

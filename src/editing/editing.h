@@ -16,10 +16,11 @@ bool AllocPoint(DrawingState& d, Integer& slot);
 
 // Line hit-testing and selection.
 // Selects the line whose box holds (x, y); repeated presses step through the candidates with
-// `clickCycle`, which the caller keeps between presses. Returns whether a line was found;
-// `SelectedLine8pint` is NoLine when none was.
+// `clickCycle`, which the caller keeps between presses. A box that is flat along an axis reaches
+// as far as a point's square, `reachX` or `reachY` pixels, beyond its points. Returns whether a
+// line was found; `SelectedLine8pint` is NoLine when none was.
 bool FindNearestLine(DrawingState& d, Integer x, Integer y, bool searchAllLines,
-                     Integer& clickCycle);
+                     Integer& clickCycle, Integer reachX, Integer reachY);
 // Whether (x, y) lies on the square of a point of `line`, which reaches `reachX` and `reachY`
 // pixels to either side of the point.
 bool OnPointSquare(const DrawingState& d, Integer line, Integer x, Integer y, Integer reachX,

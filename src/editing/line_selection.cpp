@@ -8,9 +8,20 @@ namespace qelt {
 
 namespace {
 
-// A hit lies strictly inside the box of the line's points: never on its edge, and never on a
-// line of fewer than two points or a straight horizontal or vertical one.
-bool MouseInLineBox(const DrawingState& d, Integer line, Integer x, Integer y) {
+// Whether `at` is within the extent lo..hi of a box along one axis. Between distinct ends it must
+// lie strictly inside, never on an edge; a box with no whole pixel inside along the axis (all
+// points at one coordinate, or at two neighbouring ones) takes the reach of a point's square
+// beyond its ends instead, so that flat lines and one-point lines can be found.
+bool WithinExtent(Integer lo, Integer hi, Integer at, Integer reach) {
+    if (hi - lo > 1) {
+        return lo < at && at < hi;
+    }
+    return lo - reach <= at && at <= hi + reach;
+}
+
+// A line with no point has no box and is never hit.
+bool MouseInLineBox(const DrawingState& d, Integer line, Integer x, Integer y, Integer reachX,
+                    Integer reachY) {
     Integer minX = 32000;
     Integer maxX = -32000;
     Integer minY = 32000;
@@ -23,7 +34,7 @@ bool MouseInLineBox(const DrawingState& d, Integer line, Integer x, Integer y) {
         minY = std::min(minY, point.Y);
         maxY = std::max(maxY, point.Y);
     }
-    return minX < x && x < maxX && minY < y && y < maxY;
+    return count > 0 && WithinExtent(minX, maxX, x, reachX) && WithinExtent(minY, maxY, y, reachY);
 }
 
 }  // namespace
@@ -31,10 +42,10 @@ bool MouseInLineBox(const DrawingState& d, Integer line, Integer x, Integer y) {
 // The one counter serves every press of the program, so it may point past a shorter list of
 // candidates; it then starts again at the first.
 bool FindNearestLine(DrawingState& d, Integer x, Integer y, bool searchAllLines,
-                     Integer& clickCycle) {
+                     Integer& clickCycle, Integer reachX, Integer reachY) {
     std::vector<Integer> candidates;
     for (Integer k = 1; searchAllLines && k <= d.LineCount8pint; ++k) {
-        if (MouseInLineBox(d, k, x, y)) {
+        if (MouseInLineBox(d, k, x, y, reachX, reachY)) {
             candidates.push_back(k);
         }
     }

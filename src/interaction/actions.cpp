@@ -61,7 +61,20 @@ void ShowLineChoices(Program& p) {
     SetButtons(p, kOff, kOff, {true, "Edit a line point"}, {true, "Delete this Line"}, kOn);
 }
 
+void CancelNewLine(Program& p) {
+    DrawingState& d = p.drawing;
+    if (d.SelectedLine8pint != NoLine) {
+        d.SelectedLine8pint = d.LineCount8pint;  // the line being generated is the last one
+        DeleteSelectedLine(d);
+    }
+}
+
+// A line finished without a point could never be found again, so it goes as a cancelled one
+// does.
 void FinishNewLine(Program& p) {
+    if (p.drawing.Lines8pudt[p.drawing.LineCount8pint].PtCount == 0) {
+        CancelNewLine(p);
+    }
     ResetActionButtons(p);
     p.platform.controls.ConcludingInfoToUser8lbl.SetCaption(
         "Action completed... Done with creating a new Line");
@@ -70,14 +83,6 @@ void FinishNewLine(Program& p) {
 void FinishDeleteLine(Program& p) {
     ResetActionButtons(p);
     Prompt(p, "Done Deleting a Line");
-}
-
-void CancelNewLine(Program& p) {
-    DrawingState& d = p.drawing;
-    if (d.SelectedLine8pint != NoLine) {
-        d.SelectedLine8pint = d.LineCount8pint;  // the line being generated is the last one
-        DeleteSelectedLine(d);
-    }
 }
 
 }  // namespace
@@ -181,7 +186,9 @@ void CancelPressed(Program& p) {
         PutTables(p.drawing, p.BeforePick);
     }
     if (p.actions.AddingLine8pbol) {
+        const DrawingTables asItStood = TablesOf(p.drawing);
         CancelNewLine(p);
+        RecordCancelledLine(p, asItStood);
     }
     StopPointEditing(p);
     ResetActionButtons(p);

@@ -23,8 +23,8 @@ bool EditingPoints(const ActionFlags& f) {
     return f.EditingPoints8pbol || f.MovingPoint8pbol;
 }
 
-// A line can be selected only with two points or more, so a line that goes with one point
-// went with the deletion of its last point.
+// A line that goes with one point is taken to have gone with the deletion of its last point;
+// deleting a one-point line as a whole leaves the same drawing.
 const char* WhatChanged(const DrawingTables& before, const DrawingTables& after) {
     const int lines = after.LineCount8pint - before.LineCount8pint;
     const int points = PointTotal(after.Lines8pudt, after.LineCount8pint) -
@@ -83,6 +83,28 @@ void FollowPointEditing(Program& p) {
     }
 }
 
+// The new line's points are noted as they come; a point added after some were taken back drops
+// those.
+void FollowNewLine(Program& p) {
+    History& h = p.history;
+    if (!p.actions.AddingLine8pbol) {
+        h.newLine.clear();
+        h.newLineAt = 0;
+    } else if (h.newLine.empty() || !SameTables(p.drawing, h.newLine[h.newLineAt])) {
+        h.newLine.resize(h.newLine.empty() ? 0 : h.newLineAt + 1);
+        h.newLine.push_back(TablesOf(p.drawing));
+        h.newLineAt = h.newLine.size() - 1;
+    }
+}
+
+// Puts the new line as it stood with one point fewer or more, and says so.
+void MoveAlongNewLine(Program& p, std::size_t to, const char* said) {
+    p.history.newLineAt = to;
+    PutTables(p.drawing, p.history.newLine[to]);
+    RedrawAll(p.plotView());
+    Say(p, said);
+}
+
 void Push(History& h, Step step) {
     step.what = WhatChanged(h.steps[h.current].tables, step.tables);
     h.steps.resize(h.current + 1);
@@ -130,11 +152,18 @@ void RecordStep(Program& p) {
         }
     }
     FollowPointEditing(p);
+    FollowNewLine(p);
 }
 
 void Undo(Program& p) {
     const History& h = p.history;
-    if (!Resting(p.actions)) {
+    if (p.actions.AddingLine8pbol) {
+        if (h.newLineAt == 0) {
+            Say(p, "Nothing to undo since the new line began");
+        } else {
+            MoveAlongNewLine(p, h.newLineAt - 1, "Undone: point added");
+        }
+    } else if (!Resting(p.actions)) {
         Say(p, "Undo works when no action is under way");
     } else if (h.current == h.floor.value_or(0)) {
         Say(p, h.floor ? "Nothing to undo since point editing began" : "Nothing to undo");
@@ -145,13 +174,38 @@ void Undo(Program& p) {
 
 void Redo(Program& p) {
     const History& h = p.history;
-    if (!Resting(p.actions)) {
+    if (p.actions.AddingLine8pbol) {
+        if (h.newLineAt + 1 >= h.newLine.size()) {
+            Say(p, "Nothing to redo since the new line began");
+        } else {
+            MoveAlongNewLine(p, h.newLineAt + 1, "Redone: point added");
+        }
+    } else if (!Resting(p.actions)) {
         Say(p, "Redo works when no action is under way");
     } else if (h.current >= (h.floor ? h.ceiling : h.steps.size() - 1)) {
         Say(p, h.floor ? "Nothing to redo since point editing began" : "Nothing to redo");
     } else {
         MoveTo(p, h.current + 1, std::string("Redone: ") + h.steps[h.current + 1].what);
     }
+}
+
+void TakeBackPoint(Program& p) {
+    if (p.actions.AddingLine8pbol) {
+        Undo(p);
+    }
+}
+
+void RecordCancelledLine(Program& p, const DrawingTables& asItStood) {
+    if (asItStood.Lines8pudt[asItStood.LineCount8pint].PtCount == 0) {
+        return;
+    }
+    DrawingState stood = p.drawing;
+    PutTables(stood, asItStood);
+    History& h = p.history;
+    Push(h, StepOf(stood, DataFileText(stood)));
+    Push(h, StepOf(p.drawing, DataFileText(p.drawing)));
+    h.steps.back().what = "new line cancelled";
+    h.compared = TablesOf(p.drawing);
 }
 
 }  // namespace qelt

@@ -43,6 +43,11 @@ struct History {
     // The tables when the drawing's file was last compared with the current step's: while they
     // stay the same, so does the file, and the comparison is spared.
     DrawingTables compared;
+    // While a new line is drawn, the tables as it stood with each number of its points, from
+    // none on, and the one the drawing stands at: undo and redo take its points back and give
+    // them again one by one, until a new point drops those taken back.
+    std::vector<DrawingTables> newLine;
+    std::size_t newLineAt = 0;
 };
 
 // The drawing as it stands becomes the first step, with nothing to undo or redo.
@@ -51,8 +56,14 @@ void StartHistory(Program& p);
 // current step, the drawing becomes a new step and the steps that could be redone are dropped.
 void RecordStep(Program& p);
 // The drawing of the previous (next) step, with a full repaint and a word on the completion
-// line; only while the program rests.
+// line; only while the program rests, or, while a new line is drawn, its last point taken back
+// (given again).
 void Undo(Program& p);
 void Redo(Program& p);
+// Backspace: takes back the last point of a new line as undo does; at other times nothing.
+void TakeBackPoint(Program& p);
+// Cancel of a new line: `asItStood`, the tables before the line was removed, becomes a step
+// when the line had points, and its removal the next, so that undo brings the line back.
+void RecordCancelledLine(Program& p, const DrawingTables& asItStood);
 
 }  // namespace qelt

@@ -38,7 +38,8 @@ void AddPoint(Program& p) {
 // Whether a press in point editing keeps `edited`, the line it began on, when the line search
 // found none or another: a drop always does, so that it moves the carried point and nothing
 // else; any other press does when it lies on the square of one of the line's points, which the
-// search misses at the line's ends, on the edge of its box.
+// search misses at the line's ends, on the edge of its box, and which another line's box may
+// cover.
 bool KeepsEditedLine(const Program& p, Integer edited) {
     const ActionFlags& f = p.actions;
     const DrawingState& d = p.drawing;
@@ -47,7 +48,7 @@ bool KeepsEditedLine(const Program& p, Integer edited) {
     }
     const Integer reachX = SquareReach(p.lists.SymbolUnitX8psng);
     const Integer reachY = SquareReach(p.lists.SymbolUnitY8psng);
-    return f.EditingPoints8pbol && !f.LineHit8pbol &&
+    return f.EditingPoints8pbol &&
            OnPointSquare(d, edited, p.mouse.MouseX8pint, p.mouse.MouseY8pint, reachX, reachY);
 }
 
@@ -229,7 +230,9 @@ void LineSearch(Program& p) {
     button2.SetEnabled(false);
     button2.SetCaption(" -- --- --");
     p.actions.LineHit8pbol = FindNearestLine(p.drawing, p.mouse.MouseX8pint, p.mouse.MouseY8pint,
-                                             p.actions.SearchAllLines8pbol, p.ClickCycle8sint);
+                                             p.actions.SearchAllLines8pbol, p.ClickCycle8sint,
+                                             SquareReach(p.lists.SymbolUnitX8psng),
+                                             SquareReach(p.lists.SymbolUnitY8psng));
 }
 
 }  // namespace qelt

@@ -20,4 +20,9 @@ void Canvas::Line(Single x, Single y, Long colour) {
     penY_ = y;
 }
 
+void Canvas::MoveTo(Single x, Single y) {
+    penX_ = x;
+    penY_ = y;
+}
+
 }  // namespace qelt

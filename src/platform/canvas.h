@@ -38,6 +38,8 @@ class Canvas {
     void PSet(Single x, Single y);
     // From the pen position to (x, y) in the colour and pen width; the pen moves there.
     void Line(Single x, Single y, Long colour);
+    // The pen moves to (x, y), drawing nothing.
+    void MoveTo(Single x, Single y);
 
   protected:
     virtual void ClearRaster() = 0;

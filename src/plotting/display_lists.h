@@ -20,7 +20,7 @@ struct SymbolRec {
 struct DisplayLists {
     Bounded<SegRec, 1, 102> Segs8pudt;
     Integer SegCount8pint = 0;
-    Bounded<SymbolRec, 1, 31> Symbols8pudt;
+    Bounded<SymbolRec, 1, MaxPoints> Symbols8pudt;  // room for a square on every point
     Integer SymbolCount8pint = 0;
     // Symbol size unit in pixels, set once at start-up.
     Single SymbolScale8psng = 0;

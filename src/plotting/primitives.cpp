@@ -1,37 +1,107 @@
 #include "plotting/primitives.h"
 
+#include <algorithm>
+#include <optional>
+#include <utility>
+
 namespace qelt {
 
-// The scale rectangle is read afresh on every test, so a rescaled canvas clips at once.
-bool IsInsideCanvas(const Canvas& canvas, Integer x, Integer y) {
-    const auto fx = static_cast<Single>(x);
-    const auto fy = static_cast<Single>(y);
-    const bool leftOk = !(fx < canvas.ScaleLeft());
+namespace {
+
+// The scale rectangle, bounds included; read afresh on every call, so a rescaled canvas clips at
+// once. The far edges are summed as the inside test has always summed them, in single precision.
+struct Bounds {
+    double left, right, top, bottom;
+};
+
+Bounds BoundsOf(const Canvas& canvas) {
     const auto right = static_cast<Single>(double{canvas.ScaleLeft()} + canvas.ScaleWidth());
-    const bool rightOk = !(right < fx);
     const auto bottom = static_cast<Single>(double{canvas.ScaleTop()} + canvas.ScaleHeight());
-    const bool bottomOk = !(bottom < fy);
-    const bool topOk = !(fy < canvas.ScaleTop());
-    return leftOk && rightOk && bottomOk && topOk;
+    return {canvas.ScaleLeft(), right, canvas.ScaleTop(), bottom};
 }
 
+// The fractions of the way along a segment between which it lies inside the rectangle.
+struct Span {
+    double from = 0;
+    double to = 1;
+};
+
+// Narrows `span` to the fractions t where p * t <= q (one edge of the rectangle).
+bool Narrow(double p, double q, Span& span) {
+    if (p == 0) {
+        return q >= 0;
+    }
+    const double t = q / p;
+    if (p < 0) {
+        span.from = std::max(span.from, t);
+    } else {
+        span.to = std::min(span.to, t);
+    }
+    return span.from <= span.to;
+}
+
+// The part of the segment from (ax, ay) to (bx, by) inside the rectangle, edge by edge; none
+// when the segment misses it. A segment wholly inside spans exactly 0 to 1.
+std::optional<Span> InsideSpan(const Bounds& b, double ax, double ay, double bx, double by) {
+    const double dx = bx - ax;
+    const double dy = by - ay;
+    Span span;
+    if (Narrow(-dx, ax - b.left, span) && Narrow(dx, b.right - ax, span) &&
+        Narrow(-dy, ay - b.top, span) && Narrow(dy, b.bottom - ay, span)) {
+        return span;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool IsInsideCanvas(const Canvas& canvas, Integer x, Integer y) {
+    const Bounds b = BoundsOf(canvas);
+    return b.left <= x && x <= b.right && b.top <= y && y <= b.bottom;
+}
+
+// Outside, the pen still moves, so that the next line starts at the point it belongs to.
 void PlotPointIfInside(Canvas& canvas, Integer x, Integer y) {
     if (IsInsideCanvas(canvas, x, y)) {
         canvas.PSet(x, y);
+    } else {
+        canvas.MoveTo(x, y);
     }
 }
 
-// The canvas's width is written only when it differs from the one this call last set; other
-// drawers set it directly, and this cache does not hear of that.
+// A line with an end outside is drawn as far as the canvas reaches, and the pen ends at the
+// point asked for. The canvas's width is written only when something is drawn and the width
+// differs from the one this call last set; other drawers set it directly, and this cache does
+// not hear of that.
 void LineToIfInside(PlotView v, Integer x, Integer y, Long colour, Integer width) {
-    if (!IsInsideCanvas(v.canvas, x, y)) {
+    Canvas& canvas = v.canvas;
+    const double ax = canvas.CurrentX();
+    const double ay = canvas.CurrentY();
+    const Bounds bounds = BoundsOf(canvas);
+    const std::optional<Span> span = InsideSpan(bounds, ax, ay, x, y);
+    if (!span) {
+        canvas.MoveTo(x, y);
         return;
     }
     if (width != v.lastWidth) {
-        v.canvas.SetDrawWidth(width);
+        canvas.SetDrawWidth(width);
         v.lastWidth = width;
     }
-    v.canvas.Line(x, y, colour);
+    if (span->from == 0 && span->to == 1) {
+        canvas.Line(x, y, colour);
+        return;
+    }
+    // Held within the bounds, which a cut end lies on but for rounding.
+    const auto along = [&](double t) {
+        return std::pair{
+            static_cast<Single>(std::clamp(ax + t * (x - ax), bounds.left, bounds.right)),
+            static_cast<Single>(std::clamp(ay + t * (y - ay), bounds.top, bounds.bottom))};
+    };
+    const auto [fromX, fromY] = along(span->from);
+    const auto [toX, toY] = along(span->to);
+    canvas.MoveTo(fromX, fromY);
+    canvas.Line(toX, toY, colour);
+    canvas.MoveTo(x, y);
 }
 
 void DrawSegment(PlotView v, Integer x1, Integer y1, Integer x2, Integer y2, Long colour,

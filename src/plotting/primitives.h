@@ -1,4 +1,4 @@
-// Drawing calls that test only their own target point against the canvas, bounds included.
+// Drawing calls clipped to the canvas's scale rectangle, bounds included.
 #pragma once
 
 #include "plotting/plot_view.h"

@@ -37,7 +37,8 @@ void AddLineSegments(PlotView v, Integer line, Long colour, Integer width) {
     }
 }
 
-// Past the list's end the last entry is overwritten, so the latest point still gets its mark.
+// The list has room for every point of the pool; past its end the last entry would be
+// overwritten, so the latest point would still get its mark.
 void AddSymbol(DisplayLists& lists, Single x, Single y, SymbolKind kind, Long colour, Single size) {
     Integer& count = lists.SymbolCount8pint;
     count = std::min<Integer>(count + 1, kSymbolLimit);

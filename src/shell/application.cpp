@@ -142,6 +142,8 @@ void Application::WireKeys() {
         redo.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
     }
     AddShortcut(redo, [this] { Run(Redo); });
+    // Takes back the last point of a new line; a text box keeps it for its typing.
+    AddShortcut({QKeySequence(Qt::Key_Backspace)}, [this] { Run(TakeBackPoint); });
     // Escape gives up what is in progress, as Cancel does; a disabled Cancel ignores it.
     AddShortcut({QKeySequence(Qt::Key_Escape)}, [this] { main_.Button_Cancel8cbn->click(); });
 }

@@ -116,6 +116,10 @@ std::unique_ptr<CrossSectionWindow> MakeXSpick8frm() {
                  .controls = kControls},
                 *window);
     window->End8cbn = window->findChild<QPushButton*>(kWriteAndEnd);
+    // No stray key may write and end: the window opens in its first text box, and a click on
+    // the button leaves the focus where it was, as after a write that failed.
+    window->End8cbn->setFocusPolicy(Qt::TabFocus);
+    window->findChild<QWidget*>("Text4")->setFocus();
     return window;
 }
 

@@ -10,24 +10,39 @@ namespace qelt::shell {
 
 namespace {
 
-bool IsUndoOrRedo(const QKeyEvent* key) {
-    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+bool IsUndo(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Undo);
+}
+
+bool IsRedo(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Redo) ||
            key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
 }
 
-// A text box, or an editable combo box, with typing of its own to take back or give again.
-bool HoldsTyping(QObject* widget) {
+bool IsBackspace(const QKeyEvent* key) {
+    return key->keyCombination() == QKeyCombination(Qt::Key_Backspace);
+}
+
+// Whether a text box, or an editable combo box, keeps the key for its own typing: Backspace
+// always, undo only while it has typing to take back, redo only while it has typing to give
+// again.
+bool KeepsKey(QObject* widget, const QKeyEvent* key) {
     auto* text = qobject_cast<QLineEdit*>(widget);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         text = combo->lineEdit();
     }
-    return text != nullptr && (text->isUndoAvailable() || text->isRedoAvailable());
+    if (text == nullptr) {
+        return false;
+    }
+    return IsBackspace(key) || (IsUndo(key) && text->isUndoAvailable()) ||
+           (IsRedo(key) && text->isRedoAvailable());
 }
 
 // Accepting the override gives the key to the focused widget; leaving it unaccepted lets the
 // window's shortcut have it. An open popup or message box keeps the program's keys, as usual.
 bool RouteShortcut(QObject* watched, QKeyEvent* key) {
-    if (!IsUndoOrRedo(key) && key->key() != Qt::Key_Escape) {
+    const bool shared = IsUndo(key) || IsRedo(key) || IsBackspace(key);
+    if (!shared && key->key() != Qt::Key_Escape) {
         return false;
     }
     if (QApplication::activePopupWidget() != nullptr ||
@@ -35,7 +50,7 @@ bool RouteShortcut(QObject* watched, QKeyEvent* key) {
         key->accept();
         return true;
     }
-    if (IsUndoOrRedo(key) && watched->isWidgetType() && !HoldsTyping(watched)) {
+    if (shared && watched->isWidgetType() && !KeepsKey(watched, key)) {
         key->ignore();
         return true;
     }
@@ -61,8 +76,9 @@ bool KeyRouting::eventFilter(QObject* watched, QEvent* event) {
     if (!IsReturn(key)) {
         return false;
     }
-    // A held key would go on to press whatever button the focus moved to.
-    if (!key->isAutoRepeat()) {
+    // A held key would go on to press whatever button the focus moved to; and the key that
+    // confirms everything else must never end the program.
+    if (!key->isAutoRepeat() && button->objectName() != "End8cbn") {
         button->click();
     }
     event->accept();

@@ -116,6 +116,7 @@ MainWindow::MainWindow() {
     setMouseTracking(true);
 
     End8cbn = Button(this, "End8cbn", "END", {12645, 1890, 1425, 735});
+    End8cbn->setFocusPolicy(Qt::TabFocus);  // reached by Tab only, never left focused by a click
     Button1_NewRenameLeft_8cbn =
         Button(this, "Button1_NewRenameLeft_8cbn", "1) New_Rename_Left", {105, 1470, 1845, 330});
     Button2_SelectAssignUnassignYes_8cbn =

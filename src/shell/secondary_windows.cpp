@@ -40,16 +40,21 @@ void SecondaryWindow::FitInto(QSize room, QWidget* shown) {
         resize(size().boundedTo(room));
         return;
     }
+    QWidget* focused = focusWidget();
     auto* content = new QWidget;
     content->setLayout(layout());  // takes the controls along with their layout
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName("ScrollArea");
+    scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->setWidget(content);
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins({});
     frame->addWidget(scroll_);
+    if (focused != nullptr) {
+        focused->setFocus();  // the focus does not follow a control to its new place
+    }
     setMinimumSize(0, 0);  // the least size the controls' own layout had set
     resize(room.boundedTo(size()));
     shown_ = shown;

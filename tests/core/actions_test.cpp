@@ -124,8 +124,8 @@ TEST(ActionStates, DoneAddingLineReportsCompletion) {
     Button1Pressed(p);
     Button3Pressed(p);
     EXPECT_EQ(w.Concluding.Caption(), "Action completed... Done with creating a new Line");
-    EXPECT_EQ(p.drawing.LineCount8pint, 1) << "an empty line stays in the table";
-    EXPECT_EQ(p.drawing.Lines8pudt[1].PtCount, 0);
+    EXPECT_EQ(p.drawing.LineCount8pint, 0) << "the empty line goes as with Cancel";
+    EXPECT_EQ(Shown(w).b2, (Screen::Button{"2) Select_Un/Assign_Yes", false}));
     EXPECT_TRUE(p.actions.ReadyForAction8pbol);
 }
 

@@ -77,13 +77,17 @@ TEST(History, EachKindOfStepIsUndoneAndRedone) {
     }
 }
 
-TEST(History, ACancelledLineOrCarryAndADropInPlaceAreNoSteps) {
+// A new line cancelled with points comes back finished; one cancelled with none is no step.
+TEST(History, ACancelledLineComesBackAndACarryOrADropInPlaceAreNoSteps) {
     Drawn d;
     Program& p = d.w.program;
     const std::string before = d.File();
-    Events(p,
-           {[&] { Button1Pressed(p); }, [&] { Click(p, 1, 400, 300); }, [&] { CancelPressed(p); }});
-    Events(p, {[&] { Undo(p); }});
+    Events(p, {[&] { Button1Pressed(p); }, [&] { Click(p, 1, 400, 300); },
+               [&] { CancelPressed(p); }, [&] { Undo(p); }});
+    EXPECT_EQ(d.w.Concluding.Caption(), "Undone: new line cancelled");
+    EXPECT_EQ(LinePoints(p.drawing, 2), (Points{{400, 300}}));
+    Events(p, {[&] { Undo(p); }, [&] { Button1Pressed(p); }, [&] { CancelPressed(p); },
+               [&] { Undo(p); }});
     EXPECT_EQ(d.w.Concluding.Caption(), "Nothing to undo");
     for (auto [x, y] : Points{{200, 130}, {150, 115}}) {  // a vertex, a midpoint
         Events(p, {[&] { EditLineAt(p, 150, 120); }});
@@ -104,7 +108,6 @@ TEST(History, ACancelledLineOrCarryAndADropInPlaceAreNoSteps) {
 
 TEST(History, TheKeysActOnlyAtRest) {
     const std::function<void(Program&)> unrested[] = {
-        [](Program& p) { Button1Pressed(p); },  // a new line under way
         [](Program& p) { Button2Pressed(p); },  // selecting a line
         [](Program& p) {                        // carrying a point
             EditLineAt(p, 150, 120);
@@ -126,6 +129,19 @@ TEST(History, TheKeysActOnlyAtRest) {
         Events(p, {[&] { Undo(p); }});
         EXPECT_EQ(d.w.Concluding.Caption(), kRefused);
     }
+}
+
+// While a line is drawn, Backspace or undo takes back its last point, the pool's high-water mark
+// included, and redo gives it again until a new point is added.
+TEST(History, TheKeysTakeBackAndGiveAgainThePointsOfANewLine) {
+    Drawn d;
+    Program& p = d.w.program;
+    Events(p, {[&] { Button1Pressed(p); }, [&] { Click(p, 1, 400, 300); },
+               [&] { Click(p, 1, 500, 350); }, [&] { TakeBackPoint(p); }, [&] { Undo(p); },
+               [&] { Redo(p); }, [&] { Click(p, 1, 600, 100); }, [&] { Redo(p); }});
+    EXPECT_EQ(d.w.Concluding.Caption(), "Nothing to redo since the new line began");
+    EXPECT_EQ(LinePoints(p.drawing, 2), (Points{{400, 300}, {600, 100}}));
+    EXPECT_EQ(p.drawing.PointsUsed8pint, 5) << "the slot of (500, 350) was given back";
 }
 
 TEST(History, PointEditingKeepsUndoAndRedoToItsOwnSteps) {

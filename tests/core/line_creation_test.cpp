@@ -30,7 +30,7 @@ TEST(LineCreation, FirstLineAndItsFirstPoints) {
 TEST(LineCreation, RightAndMiddlePressesAddPointsLikeTheLeft) {
     FakeWorld w;
     Program& p = w.Started();
-    DrawLine(p, {});
+    DrawLine(p, {{5, 5}});
     Button1Pressed(p);
     Click(p, 1, 10, 10);
     Click(p, 2, 20, 20);
@@ -81,7 +81,7 @@ TEST(LineCreation, FortyThreeLinesAndTheMessageStaysVisible) {
     FakeWorld w;
     Program& p = w.Started();
     for (int i = 0; i < 43; ++i) {
-        DrawLine(p, {});
+        DrawLine(p, {{10, 10}});
     }
     Button1Pressed(p);
     EXPECT_EQ(p.drawing.LineCount8pint, 43);

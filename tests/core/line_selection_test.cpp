@@ -59,17 +59,26 @@ TEST(LineSelection, AMissSetsNoLineAndKeepsTheCounter) {
     EXPECT_EQ(s.PressAt(50, 50), 2);
 }
 
-TEST(LineSelection, EdgesOfTheBoxAndStraightLinesAreNeverHit) {
-    Selecting s(
-        {{{10, 10}, {50, 30}}, {{100, 10}, {100, 80}}, {{120, 40}, {200, 40}}, {{300, 300}}, {}});
+// A box with no whole pixel inside along an axis reaches 4 pixels, a point's square, beyond it.
+TEST(LineSelection, EdgesOfTheBoxAreNeverHitAndFlatBoxesReachAsFarAsASquare) {
+    Selecting s({{{10, 10}, {50, 30}},
+                 {{100, 10}, {100, 80}},
+                 {{120, 40}, {200, 40}},
+                 {{300, 300}},
+                 {},
+                 {{400, 100}, {401, 200}}});
     struct Press {
         Single x, y;
     };
-    for (Press press : {Press{10, 20}, Press{50, 20}, Press{30, 10}, Press{30, 30}, Press{100, 40},
-                        Press{150, 40}, Press{300, 300}}) {
+    for (Press press : {Press{10, 20}, Press{50, 20}, Press{30, 10}, Press{30, 30}, Press{95, 40},
+                        Press{150, 35}, Press{305, 300}, Press{406, 150}}) {
         EXPECT_EQ(s.PressAt(press.x, press.y), NoLine) << press.x << "," << press.y;
     }
     EXPECT_EQ(s.PressAt(11, 29), 1);
+    EXPECT_EQ(s.PressAt(96, 79), 2);
+    EXPECT_EQ(s.PressAt(150, 44), 3);
+    EXPECT_EQ(s.PressAt(304, 296), 4);
+    EXPECT_EQ(s.PressAt(405, 150), 6);
 }
 
 TEST(LineSelection, NoLinesAtAll) {

@@ -232,6 +232,7 @@ TEST(PointEditing, PressesOnAPointsSquareAndDropsKeepToTheEditedLine) {
         bool editing;
     };
     const Points line1{{0, 0}, {50, 100}, {100, 40}};
+    const Points line2{{40, 90}, {300, 300}};  // its box holds line 1's point (50, 100)
     const Case cases[] = {
         {"an end picked on its square's corner, dropped outside every box",
          {{1, 104, 36}, {1, 130, 20}},
@@ -245,15 +246,33 @@ TEST(PointEditing, PressesOnAPointsSquareAndDropsKeepToTheEditedLine) {
         {"a press beside the square ends editing", {{1, 105, 40}}, line1, false},
     };
     for (const Case& c : cases) {
-        Editing e({line1, {{200, 200}, {300, 300}}});
+        Editing e({line1, line2});
         Program& p = e.w.program;
         for (auto [button, x, y] : c.presses) {
             Click(p, button, x, y);
         }
         EXPECT_EQ(LinePoints(e.d(), 1), c.line1) << c.what;
-        EXPECT_EQ(LinePoints(e.d(), 2), (Points{{200, 200}, {300, 300}})) << c.what;
+        EXPECT_EQ(LinePoints(e.d(), 2), line2) << c.what;
         EXPECT_EQ(p.actions.EditingPoints8pbol, c.editing) << c.what;
         EXPECT_EQ(Shown(e.w).b2.enabled, c.editing) << c.what;
+    }
+}
+
+// A point of each is picked on its square and moved, and the line deleted with Button 4.
+TEST(PointEditing, FlatAndOnePointLinesAreMovedAndDeleted) {
+    for (const Points& line :
+         {Points{{100, 200}, {300, 200}}, {{100, 100}, {100, 300}}, {{400, 9}}}) {
+        FakeWorld w;
+        Program& p = w.Started();
+        DrawLine(p, line);
+        const auto [x, y] = line.front();
+        EditLineAt(p, static_cast<Single>(x + 2), static_cast<Single>(y + 2));
+        Click(p, 1, static_cast<Single>(x - 3), static_cast<Single>(y - 3));
+        Click(p, 1, 250, 150);
+        EXPECT_EQ(LinePoints(p.drawing, 1).front(), (std::pair{250, 150})) << x << "," << y;
+        Button2Pressed(p);
+        Button4Pressed(p);
+        EXPECT_EQ(p.drawing.LineCount8pint, 0) << x << "," << y;
     }
 }
 

@@ -28,6 +28,7 @@ TEST_P(InsideCanvas, BothEndsOfBothAxesAreInside) {
     PlotPointIfInside(w.canvas, x, y);
     const Calls dotted{"dot " + std::to_string(c.x) + " " + std::to_string(c.y) + " w1 c0"};
     EXPECT_EQ(w.canvas.calls, c.inside ? dotted : Calls{});
+    EXPECT_EQ(w.canvas.CurrentX(), c.x) << "the pen moves, inside or not";
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, InsideCanvas,
@@ -63,20 +64,22 @@ TEST(Primitives, APlottedPointMovesThePenAndTakesTheForegroundAndCurrentWidth) {
     EXPECT_EQ(w.canvas.CurrentY(), 20);
 }
 
-TEST(Primitives, AnOutsideTargetLeavesPenWidthAndCacheAlone) {
+// A line with an end outside is cut at the edge, bounds included, and the pen goes to its end;
+// one wholly outside draws nothing and leaves the width and its cache alone.
+TEST(Primitives, AnOutsideTargetIsReachedUpToTheEdge) {
     FakeWorld w;
     Program& p = w.program;
     PlotPointIfInside(w.canvas, 10, 10);
-    LineToIfInside(p.plotView(), -1, 5, 255, 4);
-    LineToIfInside(p.plotView(), 30, 443, 255, 5);
-    EXPECT_EQ(w.canvas.CurrentX(), 10);
-    EXPECT_EQ(w.canvas.CurrentY(), 10);
-    EXPECT_EQ(w.canvas.DrawWidth(), 1);
-    EXPECT_EQ(p.LastWidth8sint, 0);
-    LineToIfInside(p.plotView(), 20, 25, 255, 2);
-    EXPECT_EQ(w.canvas.calls, (Calls{"dot 10 10 w1 c0", "line 10 10 20 25 w2 c255"}));
-    EXPECT_EQ(w.canvas.CurrentX(), 20);
-    EXPECT_EQ(w.canvas.CurrentY(), 25);
+    LineToIfInside(p.plotView(), -10, 0, 255, 4);
+    LineToIfInside(p.plotView(), 800, -1, 255, 5);
+    EXPECT_EQ(w.canvas.CurrentX(), 800);
+    EXPECT_EQ(w.canvas.CurrentY(), -1);
+    EXPECT_EQ(w.canvas.DrawWidth(), 4);
+    EXPECT_EQ(p.LastWidth8sint, 4);
+    PlotPointIfInside(w.canvas, -5, 5);
+    LineToIfInside(p.plotView(), 5, -5, 255, 2);  // through the corner
+    EXPECT_EQ(w.canvas.calls,
+              (Calls{"dot 10 10 w1 c0", "line 10 10 0 5 w4 c255", "line 0 0 0 0 w2 c255"}));
 }
 
 struct WidthCase {
@@ -110,18 +113,19 @@ INSTANTIATE_TEST_SUITE_P(Sequences, WidthCache,
                                            WidthCase{"ZeroFirstIsNotSet", {0, 0, 1}, {1, 9, 1}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Primitives, ASegmentFromAnOutsideStartIsDrawnFromTheOldPen) {
+TEST(Primitives, ASegmentFromAnOutsideStartIsCutAtTheEdge) {
     FakeWorld w;
     PlotPointIfInside(w.canvas, 10, 10);
-    DrawSegment(w.program.plotView(), -5, 3, 30, 40, 255, 2);
-    EXPECT_EQ(w.canvas.calls, (Calls{"dot 10 10 w1 c0", "line 10 10 30 40 w2 c255"}));
+    DrawSegment(w.program.plotView(), -5, 3, 30, 38, 255, 2);
+    EXPECT_EQ(w.canvas.calls, (Calls{"dot 10 10 w1 c0", "line 0 8 30 38 w2 c255"}));
 }
 
 TEST(Primitives, ASegmentDotsItsStartAtTheWidthInForceBeforeTheLine) {
     FakeWorld w;
     DrawSegment(w.program.plotView(), 1, 2, 3, 4, 65793, 2);
-    DrawSegment(w.program.plotView(), 5, 6, 786, 8, 65793, 3);
-    EXPECT_EQ(w.canvas.calls, (Calls{"dot 1 2 w1 c0", "line 1 2 3 4 w2 c65793", "dot 5 6 w2 c0"}));
+    DrawSegment(w.program.plotView(), 5, 6, 786, 6, 65793, 3);
+    EXPECT_EQ(w.canvas.calls, (Calls{"dot 1 2 w1 c0", "line 1 2 3 4 w2 c65793", "dot 5 6 w2 c0",
+                                     "line 5 6 785 6 w3 c65793"}));
 }
 
 TEST(Primitives, AnUnclippedLineReachesOutsideAndLeavesTheWidthAlone) {

@@ -95,28 +95,23 @@ INSTANTIATE_TEST_SUITE_P(
                       ColourCase{"OnWithNoLine", true, NoLine, kLightGrey, kLightGrey, kLightGrey}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DisplayList, PastThirtyOneSymbolsTheLastEntryIsOverwritten) {
+TEST(DisplayList, EveryPointOfAFullPoolGetsASquare) {
     FakeWorld w;
     Program& p = w.Started();
-    Points first;
-    Points second;
-    for (int i = 1; i <= 20; ++i) {
-        first.emplace_back(i * 10, 100);
+    std::vector<Points> lines(3);
+    for (int i = 1; i <= MaxPoints; ++i) {
+        lines[(i - 1) / 20].emplace_back(i * 10, 100);
     }
-    for (int i = 21; i <= 35; ++i) {
-        second.emplace_back(i * 10, 200);
+    for (const Points& line : lines) {
+        AddLine(p.drawing, line);
     }
-    AddLine(p.drawing, first);
-    AddLine(p.drawing, second);
     RedrawAll(p.plotView());
 
-    EXPECT_EQ(p.lists.SegCount8pint, 19 + 14);
-    ASSERT_EQ(p.lists.SymbolCount8pint, 31);
-    for (int k = 1; k <= 30; ++k) {
+    EXPECT_EQ(p.lists.SegCount8pint, 19 + 19 + 14);
+    ASSERT_EQ(p.lists.SymbolCount8pint, 55);
+    for (int k = 1; k <= 55; ++k) {
         EXPECT_EQ(p.lists.Symbols8pudt[k].X, k * 10) << "symbol " << k;
     }
-    EXPECT_EQ(p.lists.Symbols8pudt[31].X, 350);
-    EXPECT_EQ(p.lists.Symbols8pudt[31].Y, 200);
     for (const SymbolRec& symbol : p.lists.Symbols8pudt) {
         EXPECT_EQ(symbol.Width, 1) << "every drawn entry had its width 0 replaced by 1";
     }
@@ -161,24 +156,25 @@ INSTANTIATE_TEST_SUITE_P(Units, SquareExtent,
                                     NumberName(info.param.half);
                          });
 
-TEST(Rendering, AFirstSegmentStartingOutsideIsDrawnFromTheOrigin) {
+TEST(Rendering, AFirstSegmentStartingOutsideIsCutAtTheEdge) {
     FakeWorld w;
     Program& p = w.Started();
-    AddLine(p.drawing, {{-10, 50}, {100, 100}});
+    AddLine(p.drawing, {{-10, 50}, {100, 160}});
     RedrawAll(p.plotView());
     const Calls repaint = LastRepaint(w);
     ASSERT_GE(repaint.size(), 2U);
-    EXPECT_EQ(repaint[1], "line 0 0 100 100 w2 c0");
+    EXPECT_EQ(repaint[1], "line 0 60 100 160 w2 c0");
 }
 
-TEST(Rendering, AnOutsideVertexIsBridgedByAStraightChord) {
+TEST(Rendering, ALineToAnOutsideVertexRunsToTheEdge) {
     FakeWorld w;
     Program& p = w.Started();
     AddLine(p.drawing, {{100, 100}, {900, 300}, {100, 300}});
     BuildDisplayList(p.plotView());
     p.lists.SymbolCount8pint = 0;
     PaintCanvas(p.plotView());
-    EXPECT_EQ(LastRepaint(w), (Calls{"clear", "dot 100 100 w1 c0", "line 100 100 100 300 w2 c0"}));
+    EXPECT_EQ(LastRepaint(w), (Calls{"clear", "dot 100 100 w1 c0", "line 100 100 785 271.25 w2 c0",
+                                     "line 785 300 100 300 w2 c0"}));
 }
 
 TEST(Rendering, ACircleSymbolIsASixteenGon) {
@@ -256,7 +252,8 @@ TEST(ZoomOverlay, ABoxLeavingTheControlIsStruckThroughWithACircle) {
                          "line 371 211 368 221 w4 c255",
                          "dot 375 238 w4 c0",
                          "line 375 238 409 204 w4 c255",
-                         "dot 785 331 w4 c0"};
+                         "dot 785 331 w4 c0",
+                         "line 785 331 0 111.28 w4 c255"};
     EXPECT_EQ(LastRepaint(w), expected);
 }
 

@@ -10,8 +10,10 @@ Before Remember(const MonkeyWorld& w) {
     atStep.PointsUsed8pint = step.tables.PointsUsed8pint;
     atStep.Lines8pudt = step.tables.Lines8pudt;
     atStep.LineCount8pint = step.tables.LineCount8pint;
-    return {w.program.drawing.PointsUsed8pint, h.steps.size(), h.current, atStep,
-            w.program.actions.MovingPoint8pbol};
+    const ActionFlags& f = w.program.actions;
+    return {
+        w.program.drawing.PointsUsed8pint, h.steps.size(),   h.current, atStep, f.MovingPoint8pbol,
+        TablesOf(w.program.drawing),       f.AddingLine8pbol};
 }
 
 Findings Violations(const MonkeyWorld& w, const Before& before, Delivered kind) {

@@ -27,6 +27,8 @@ struct Before {
     std::size_t current = 0;
     DrawingState atStep;  // the drawing of the history's current step
     bool carrying = false;
+    DrawingTables tables;  // of the drawing as it stood
+    bool adding = false;   // a new line was under way
 };
 Before Remember(const MonkeyWorld& w);
 
@@ -41,9 +43,11 @@ Findings Violations(const MonkeyWorld& w, const Before& before, Delivered kind =
 void CheckDrawing(const DrawingState& d, const Before& before, Findings& out);
 void CheckDisplayLists(const DisplayLists& lists, Findings& out);
 void CheckActionState(const MonkeyWorld& w, Findings& out);
-// Undo and redo: the step an event took is taken back exactly, and given again by redo; the
-// keys leave the drawing of the step they moved to. Cancel takes no step, and a carry it ends
-// leaves the drawing's file as before the pick.
+// Undo and redo: the step an event took, or a point added to a new line, is taken back exactly
+// and given again by redo; the keys leave the drawing of the step they moved to, and while a new
+// line is under way move no step. Cancel of a new line with points takes two steps (the line as
+// it stood, undone first, and its removal), any other none; a carry it ends leaves the drawing's
+// file as before the pick.
 void CheckHistory(const MonkeyWorld& w, const Before& before, Delivered kind, Findings& out);
 // The data file the writer makes of the drawing at this moment, read back.
 void CheckDataFile(const DrawingState& d, Findings& out);

@@ -52,7 +52,7 @@ TEST(MonkeyChecks, EveryBrokenRuleIsFound) {
         {"LineCount8pint is 44", [](OneLine& o) { o.w.program.drawing.LineCount8pint = 44; }},
         {"line 1 has PtCount 21",
          [](OneLine& o) { o.w.program.drawing.Lines8pudt[1].PtCount = 21; }},
-        {"SymbolCount8pint is 32", [](OneLine& o) { o.w.program.lists.SymbolCount8pint = 32; }},
+        {"SymbolCount8pint is 56", [](OneLine& o) { o.w.program.lists.SymbolCount8pint = 56; }},
         {"the action flags form no known state",
          [](OneLine& o) { o.w.program.actions.MovingPoint8pbol = true; }},
         {"Button 1 is enabled",

@@ -100,16 +100,29 @@ Place InsideABox(const DrawingState& d, Dice& dice) {
             box = {std::min<int>(box.minX, point.X), std::max<int>(box.maxX, point.X),
                    std::min<int>(box.minY, point.Y), std::max<int>(box.maxY, point.Y)};
         }
-        if (box.maxX - box.minX >= 2 && box.maxY - box.minY >= 2) {
+        if (d.Lines8pudt[k].PtCount > 0) {
             boxes[count++] = box;
         }
     }
     if (count == 0) {
         return NearAnyPoint(d, false, dice);
     }
+    // Along an axis with no whole pixel inside, within the 4 pixels a point's square reaches.
+    const auto within = [&](int lo, int hi) {
+        return static_cast<Single>(hi - lo >= 2 ? lo + 1 + dice.Below(hi - lo - 1)
+                                                : lo - 4 + dice.Below(hi - lo + 9));
+    };
     const Box& box = boxes[dice.Below(count)];
-    return {static_cast<Single>(box.minX + 1 + dice.Below(box.maxX - box.minX - 1)),
-            static_cast<Single>(box.minY + 1 + dice.Below(box.maxY - box.minY - 1))};
+    return {within(box.minX, box.maxX), within(box.minY, box.maxY)};
+}
+
+// Level with the new line's last point, or a pixel off, so that flat lines are drawn.
+Place Level(const DrawingState& d, Dice& dice) {
+    Place place = OnCanvas(dice);
+    const PointRec& last = PointOf(d, d.LineCount8pint, d.Lines8pudt[d.LineCount8pint].PtCount);
+    const bool flat = dice.Below(2) == 0;
+    (flat ? place.y : place.x) = (flat ? last.Y : last.X) + static_cast<Single>(dice.Below(3) - 1);
+    return place;
 }
 
 bool Selecting(const std::string& state) {
@@ -140,6 +153,10 @@ Place PlaceBy(const std::array<int, 6>& weights, const DrawingState& d, Dice& di
 // New points spread over the canvas so that lines get boxes; selecting and editing presses go
 // where lines, points and midpoints are.
 Place PressPlace(const MonkeyWorld& w, const std::string& state, Dice& dice) {
+    const DrawingState& d = w.program.drawing;
+    if (state == "New line" && d.Lines8pudt[d.LineCount8pint].PtCount > 0 && dice.Below(4) == 0) {
+        return Level(d, dice);
+    }
     const std::array<int, 6> weights = state == "New line" ? std::array{80, 8, 4, 8, 0, 0}
                                        : Selecting(state)  ? std::array{5, 3, 2, 25, 15, 50}
                                                            : std::array{50, 10, 10, 10, 5, 15};
@@ -308,8 +325,10 @@ Event NextEvent(const MonkeyWorld& w, const Temper& temper, Dice& dice) {
         clicks += weight;
     }
     const bool down = w.program.mouse.MouseState8pstr == PressState::DOWN;
+    // While a line is drawn, its points are often taken back and given again.
+    const bool adding = state == "New line";
     const std::array<int, 8> pressMoveReleaseFormClickZoomKeyTime{
-        PressWeight(state, temper), 25, down ? 30 : 5, 6, clicks, 1, 3, 15};
+        PressWeight(state, temper), 25, down ? 30 : 5, 6, clicks, 1, adding ? 8 : 3, 15};
     switch (Pick(dice, pressMoveReleaseFormClickZoomKeyTime)) {
         case 0: {
             const Place at = PressPlace(w, state, dice);
@@ -332,7 +351,8 @@ Event NextEvent(const MonkeyWorld& w, const Temper& temper, Dice& dice) {
         case 5:
             return ZoomIn{};
         case 6:
-            return KeyPress{static_cast<Key>(Pick(dice, std::array{4, 2, 3}))};
+            return KeyPress{static_cast<Key>(
+                Pick(dice, adding ? std::array{4, 3, 1, 4} : std::array{4, 2, 3, 1}))};
         default:
             return TimerAt{NextTime(w, dice)};
     }

@@ -82,7 +82,9 @@ void Deliver(MonkeyWorld& w, const Event& e) {
                    },
                    [&](const ZoomIn&) { ZoomInBoxPressed(p); },
                    [&](const KeyPress& k) {
-                       if (k.key != Key::Escape) {
+                       if (k.key == Key::Backspace) {
+                           TakeBackPoint(p);
+                       } else if (k.key != Key::Escape) {
                            k.key == Key::Undo ? Undo(p) : Redo(p);
                        } else if (w.Cancel.Enabled()) {  // Escape presses an enabled Cancel
                            CancelPressed(p);
@@ -108,7 +110,7 @@ std::ostream& operator<<(std::ostream& out, const Event& e) {
                    [&](const ButtonClick& c) { out << "ButtonClick{" << NameOf(c.button) << '}'; },
                    [&](const ZoomIn&) { out << "ZoomIn{}"; },
                    [&](const KeyPress& k) {
-                       constexpr const char* kNames[] = {"Undo", "Redo", "Escape"};
+                       constexpr const char* kNames[] = {"Undo", "Redo", "Escape", "Backspace"};
                        out << "KeyPress{Key::" << kNames[static_cast<int>(k.key)] << '}';
                    },
                    [&](const TimerAt& t) { out << "TimerAt{" << Number(t.seconds) << '}'; },

@@ -37,8 +37,8 @@ struct ButtonClick {
     Action button;
 };
 struct ZoomIn {};
-// The standard Undo or Redo key, or Escape.
-enum class Key { Undo, Redo, Escape };
+// The standard Undo or Redo key, Escape, or Backspace.
+enum class Key { Undo, Redo, Escape, Backspace };
 struct KeyPress {
     Key key;
 };

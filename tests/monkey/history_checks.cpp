@@ -6,21 +6,21 @@ namespace qelt::testing {
 
 namespace {
 
-bool SameTables(const DrawingState& a, const DrawingState& b) {
-    return a.Points8pudt == b.Points8pudt && a.PointsUsed8pint == b.PointsUsed8pint &&
-           a.Lines8pudt == b.Lines8pudt && a.LineCount8pint == b.LineCount8pint;
+int NewLinePoints(const DrawingTables& t) {
+    return t.LineCount8pint < 1 ? 0 : t.Lines8pudt[t.LineCount8pint].PtCount;
 }
 
-// Takes the new step back and gives it again, on a copy, so that the run goes on untouched.
-void CheckUndoRedo(const MonkeyWorld& w, const Before& before, Findings& out) {
+// Takes the new step back and gives it again, on a copy, so that the run goes on untouched;
+// undo must leave the tables `back`.
+void CheckUndoRedo(const MonkeyWorld& w, const DrawingTables& back, Findings& out) {
     MonkeyWorld copy(w);
     Undo(copy.program);
-    if (!SameTables(copy.program.drawing, before.atStep)) {
+    if (!(TablesOf(copy.program.drawing) == back)) {
         Report(out, "undo after step ", w.program.history.current,
-               " does not give back the drawing of the step before");
+               " does not give back the drawing before it");
     }
     Redo(copy.program);
-    if (!SameTables(copy.program.drawing, w.program.drawing)) {
+    if (!(TablesOf(copy.program.drawing) == TablesOf(w.program.drawing))) {
         Report(out, "undo then redo of step ", w.program.history.current, " changes the drawing");
     }
 }
@@ -43,9 +43,18 @@ void CheckHistory(const MonkeyWorld& w, const Before& before, Delivered kind, Fi
         Report(out, "the drawing after undo or redo is not that of step ", h.current);
     }
     const bool newStep = h.current == before.current + 1 && h.steps.size() == h.current + 1;
-    if (!key && newStep) {
-        CheckUndoRedo(w, before, out);
-    } else if (!key && (moved || h.steps.size() != before.steps)) {
+    const bool pointAdded =
+        !key && before.adding && w.program.actions.AddingLine8pbol &&
+        NewLinePoints(TablesOf(w.program.drawing)) == NewLinePoints(before.tables) + 1;
+    const bool cancelled =
+        kind == Delivered::Cancel && before.adding && NewLinePoints(before.tables) > 0;
+    if (cancelled && (h.current != before.current + 2 || h.steps.size() != h.current + 1)) {
+        Report(out, "Cancel of a new line with points took no step of the line as it stood");
+    } else if (pointAdded || cancelled) {
+        CheckUndoRedo(w, before.tables, out);
+    } else if (!key && newStep) {
+        CheckUndoRedo(w, TablesOf(before.atStep), out);
+    } else if ((!key || before.adding) && (moved || h.steps.size() != before.steps)) {
         Report(out, "the history moved from step ", before.current, " of ", before.steps,
                " to step ", h.current, " of ", h.steps.size());
     }

@@ -76,11 +76,11 @@ TEST(MonkeyReplay, LimitsReachedThroughEvents) {
         Integer pointsUsed;
         const char* prompt;
     };
-    const std::vector<int> fortyFourEmpty(44, 0);
+    const std::vector<int> fortyFourDots(44, 1);
     const Case cases[] = {
         {"21 points in one line", {21}, 1, 20, 20, "waiting for your next activity"},
         {"56 points in the drawing", {19, 19, 18}, 3, 17, 55, "waiting for your next activity"},
-        {"44 lines", fortyFourEmpty, 43, 0, 0, "Too many general Lines --- Max allowable is 43"},
+        {"44 lines", fortyFourDots, 43, 1, 43, "Too many general Lines --- Max allowable is 43"},
     };
     for (const Case& c : cases) {
         Events events;

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <initializer_list>
@@ -141,19 +142,33 @@ class CanvasPixelsTest : public QObject {
         QVERIFY(OnlyColours(image, {kBlack, kNearBlack, kLightGrey}));
     }
 
-    void aVertexOffTheCanvasIsBridgedByAStraightChord() {
+    void aVertexOffTheCanvasIsReachedUpToTheEdge() {
         Application app;
         app.Start();
         AddLine(app.program(), {{100, 100}, {900, 250}, {100, 300}});
         qelt::RedrawAll(app.program().plotView());
         const QImage& image = Image(app);
-        for (int y = 100; y <= 300; ++y) {
-            QCOMPARE(image.pixelColor(100, y), kBlack);
+        for (int y = 110; y <= 290; ++y) {  // where a chord would run
+            QCOMPARE(image.pixelColor(100, y), kWhite);
         }
-        for (int x = 120; x <= 780; x += 20) {  // where the two left-out segments would run
-            QCOMPARE(image.pixelColor(x, 100 + (x - 100) * 150 / 800), kWhite);
-            QCOMPARE(image.pixelColor(x, 300 - (x - 100) * 50 / 800), kWhite);
+        for (int x = 120; x <= 780; x += 20) {
+            QCOMPARE(image.pixelColor(x, 100 + (x - 100) * 150 / 800), kBlack);
+            QCOMPARE(image.pixelColor(x, 300 - (x - 100) * 50 / 800), kBlack);
         }
+    }
+
+    // The square of a point at y = 2 is cut at the top edge; nothing runs to it from the square
+    // drawn before.
+    void aSquareCutByTheTopEdgeLeavesTheRestWhite() {
+        Application app;
+        app.Start();
+        DrawLine(app, {{100, 300}, {200, 300}});
+        DrawLine(app, {{600, 2}});
+        QImage image = Image(app);
+        QCOMPARE(image.pixelColor(604, 0), kBlack);
+        QPainter(&image).fillRect(QRect(95, 295, 111, 11), Qt::white);
+        QPainter(&image).fillRect(QRect(595, 0, 11, 8), Qt::white);
+        QVERIFY(OnlyColours(image, {}));
     }
 
     void theZoomBoxIsOutlinedInNearBlackWhileDragging() {

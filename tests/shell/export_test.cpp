@@ -4,8 +4,10 @@
 #include <QtTest>
 #include <functional>
 
+#include "output/data_file.h"
 #include "shell/export.h"
 #include "support/example_file.h"
+#include "support/scenario.h"
 
 using qelt::shell::CommandLine;
 
@@ -80,6 +82,29 @@ class ExportTest : public QObject {
             QCOMPARE(qelt::shell::ExportPicture(command), c.status);
             c.check();
         }
+    }
+
+    // A point at y = 2: its square is cut at the top edge, and nothing runs to it from the square
+    // drawn before, through canvas pixels 250..550 by 60..250.
+    void aSquareCutByTheTopEdgeLeavesTheRestWhite() {
+        qelt::DrawingState d;
+        qelt::testing::AddLine(d, {{100, 300}, {200, 300}});
+        qelt::testing::AddLine(d, {{600, 2}});
+        QTemporaryDir dir;
+        QFile data(dir.filePath("Qelt-CAD-float.csv"));
+        QVERIFY(data.open(QIODevice::WriteOnly) && data.write(qelt::DataFileText(d).c_str()) > 0);
+        data.close();
+        CommandLine command;
+        command.file = data.fileName().toStdString();
+        command.exportTo = dir.filePath("picture.png");
+        command.scale = "2";
+        QCOMPARE(qelt::shell::ExportPicture(command), 0);
+        const QImage png(dir.filePath("picture.png"));
+        QCOMPARE(png.pixelColor(OnCanvas(png, 604, 1)), QColor(Qt::black));
+        const QImage away = png.copy(QRect(OnCanvas(png, 250, 60), QSize(600, 380)));
+        QImage white(away.size(), away.format());
+        white.fill(Qt::white);
+        QCOMPARE(away, white);
     }
 };
 

@@ -209,6 +209,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(w.focusWidget(), w.Button1_NewRenameLeft_8cbn);
         QTest::keyClick(w.Button1_NewRenameLeft_8cbn, Qt::Key_Space);
         QCOMPARE(w.focusWidget(), w.Button3_EditDone_8cbn);
+        ClickCanvas(app, Qt::LeftButton, 10, 10);
         QTest::keyClick(w.Button3_EditDone_8cbn, Qt::Key_Space);
         QCOMPARE(w.focusWidget(), w.Button2_SelectAssignUnassignYes_8cbn);
         QTest::keyClick(w.Button2_SelectAssignUnassignYes_8cbn, Qt::Key_Space);
@@ -216,7 +217,9 @@ class MainWindowTest : public QObject {
         QVERIFY(!app.program().mouse.ZoomBoxArmed8pbol);
     }
 
-    void escapePressesCancelWhenItIsEnabled() {
+    // With a line under way, Backspace and Ctrl+Z take its last point back, Ctrl+Y and
+    // Ctrl+Shift+Z give it again, and Escape cancels it.
+    void theKeysWhileALineIsAddedAndEscapeWhenCancelIsEnabled() {
         Application app;
         app.Start();
         qelt::shell::MainWindow& w = app.mainWindow();
@@ -226,6 +229,16 @@ class MainWindowTest : public QObject {
         QCOMPARE(w.UserMustSee8lbl->text(), QString("waiting for your next activity"));
         QTest::mouseClick(w.Button1_NewRenameLeft_8cbn, Qt::LeftButton);
         ClickCanvas(app, Qt::LeftButton, 10, 10);
+        ClickCanvas(app, Qt::LeftButton, 20, 10);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Backspace);  // takes the last point back
+        QTest::keyClick(w.focusWidget(), Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.ConcludingInfoToUser8lbl->text(),
+                 QString("Nothing to redo since the new line began"));
+        QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{2});
+        QTest::keyClick(w.focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.ConcludingInfoToUser8lbl->text(), QString("Undone: point added"));
+        QCOMPARE(w.CAD8pic->image().pixelColor(15, 10), QColor(Qt::white));
         QTest::keyClick(w.focusWidget(), Qt::Key_Escape);
         QCOMPARE(app.program().drawing.LineCount8pint, qelt::Integer{0});
         QVERIFY(w.Button1_NewRenameLeft_8cbn->isEnabled());

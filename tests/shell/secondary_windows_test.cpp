@@ -527,6 +527,27 @@ class SecondaryWindowsTest : public QObject {
         }
     }
 
+    // It opens in its first text box; Return and Enter never press "Write && End" or END, even
+    // reached with Tab; Space still does.
+    void returnNeverWritesAndEnds() {
+        Application app;
+        app.Start();
+        SecondaryWindow& cross = app.crossSectionWindow();
+        cross.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&cross));
+        QCOMPARE(cross.focusWidget()->objectName(), QString("Text4"));
+        auto* end = cross.findChild<QPushButton*>("End8cbn");
+        QSignalSpy pressed(end, &QPushButton::pressed);
+        for (QWidget* focused : {cross.focusWidget(), static_cast<QWidget*>(end),
+                                 static_cast<QWidget*>(app.mainWindow().End8cbn)}) {
+            QTest::keyClick(focused, Qt::Key_Return);
+            QTest::keyClick(focused, Qt::Key_Enter, Qt::KeypadModifier);
+        }
+        QVERIFY(pressed.isEmpty() && !app.program().ended);
+        QTest::keyPress(end, Qt::Key_Space);
+        QCOMPARE(pressed.count(), 1);
+    }
+
     void inertButtonsLeaveTheDrawingAlone() {
         Application app;
         app.Start();

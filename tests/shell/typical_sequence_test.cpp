@@ -121,6 +121,16 @@ class TypicalSequenceTest : public QObject {
         QCOMPARE(w().ConcludingInfoToUser8lbl->text(), QString("Undone: line deleted"));
         QCOMPARE(app.program().drawing.LineCount8pint, qelt::Integer{2});
         QCOMPARE(Pixel(450, 350), kBlack);
+        // Backspace is typing; with no typing left to take back, Ctrl+Z reaches the drawing
+        // though the box can give its typing again, and Ctrl+Y then gives it first.
+        QTest::keyClicks(text, "x");
+        QTest::keyClick(text, Qt::Key_Backspace);
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w().ConcludingInfoToUser8lbl->text(), QString("Undone: point moved"));
+        QTest::keyClick(text, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(text->text(), QString("CPT soil behaviour type chart, 2018x"));
     }
 };
 

@@ -85,18 +85,19 @@ void Application::CloseMainWindow() {
     if (program_.ended) {
         return;
     }
-    if (program_.drawing.LineCount8pint < 1) {
+    if (!HasUnwrittenChanges(program_)) {
         Run(EndProgram);
         return;
     }
-    switch (AskBeforeClosing(&main_)) {
-        case CloseAnswer::Write:
+    switch (AskToWrite(&main_, "Write the drawing to Qelt-CAD-float.csv before the program ends?",
+                       output_.KeptFolder())) {
+        case WriteAnswer::Write:
             Run(WriteDataFile);
             break;
-        case CloseAnswer::Discard:
+        case WriteAnswer::Discard:
             Run(EndProgram);
             break;
-        case CloseAnswer::Stay:
+        case WriteAnswer::Stay:
             break;
     }
 }

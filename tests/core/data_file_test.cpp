@@ -232,6 +232,9 @@ TEST(WriteDataFile, WritesOnceAndEnds) {
     EXPECT_TRUE(w.session.ended);
     EXPECT_TRUE(p.ended);
     EXPECT_TRUE(w.session.alerts.empty());
+    EXPECT_EQ(w.session.printed, std::vector<std::string>{"out: qelt-cad: wrote "
+                                                          "/work/Qelt-CAD-float.csv (1 line, 2 "
+                                                          "points)"});
 }
 
 TEST(WriteDataFile, FailureKeepsDrawingAndProgramAndSaysWhy) {

@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <cerrno>
 #include <memory>
+#include <optional>
 #include <system_error>
 
 #include "shell/qt_platform.h"
@@ -33,8 +34,16 @@ QStringList Entries() {
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QString Said(const std::optional<std::string>& failure) {
-    return QString::fromStdString(failure.value_or("nothing"));
+using Result = std::variant<qelt::Written, qelt::WriteFailure>;
+
+QString Said(const Result& result) {
+    const auto* failure = std::get_if<qelt::WriteFailure>(&result);
+    return QString::fromStdString(failure != nullptr ? failure->why : "nothing");
+}
+
+QString Kept(const Result& result) {
+    const auto* written = std::get_if<qelt::Written>(&result);
+    return QString::fromStdString(written != nullptr ? written->kept : "<failed>");
 }
 
 bool IsRoot() {
@@ -55,7 +64,8 @@ class FileOutputTest : public QObject {
     void cleanup();
 
     void writesExactBytes();
-    void replacesExistingFile();
+    void replacesExistingFileKeepingItBeside();
+    void keepsTheLastTenDrawings();
     void failsWhenTargetIsADirectory();
     void failsWhenWorkingDirectoryIsGone();
     void rewritesInPlaceInReadOnlyDirectory();
@@ -74,13 +84,16 @@ class FileOutputTest : public QObject {
     std::unique_ptr<QTemporaryDir> dir_;
     QString mounted_;
     QString readOnly_;
-    qelt::shell::QtFileOutput output_;
+    QDateTime now_;
+    std::optional<qelt::shell::QtFileOutput> output_;
 };
 
 void FileOutputTest::init() {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
     QVERIFY(QDir::setCurrent(dir_->path()));
+    now_ = QDateTime(QDate(2026, 12, 9), QTime(15, 4, 5));
+    output_.emplace(qelt::shell::KeptDrawings(dir_->filePath("state"), [this] { return now_; }));
 }
 
 void FileOutputTest::cleanup() {
@@ -98,25 +111,44 @@ void FileOutputTest::cleanup() {
 
 void FileOutputTest::writesExactBytes() {
     const std::string bytes("a,b\r\n \r\n\0\xE9\n\r\n", 12);
-    const auto failure = output_.Replace(kName, bytes);
-    QVERIFY2(!failure, failure ? failure->c_str() : "");
+    QCOMPARE(Said(output_->Replace(kName, bytes)), QString("nothing"));
     QCOMPARE(Read(kQName), QByteArray::fromStdString(bytes));
     QCOMPARE(Entries(), QStringList{kQName});
 }
 
-void FileOutputTest::replacesExistingFile() {
+// The old file makes the ~, an older ~ makes way; the same bytes again leave the ~ as it is.
+void FileOutputTest::replacesExistingFileKeepingItBeside() {
     Write(kQName, QByteArray(5000, 'o'));
-    const auto failure = output_.Replace(kName, "new\r\n");
-    QVERIFY2(!failure, failure ? failure->c_str() : "");
+    Write(kQName + "~", "older\r\n");
+    const Result result = output_->Replace(kName, "new\r\n");
+    QCOMPARE(Said(result), QString("nothing"));
+    QCOMPARE(std::get<qelt::Written>(result).path, dir_->filePath(kQName).toStdString());
+    QCOMPARE(Kept(result), dir_->filePath(kQName + "~"));
     QCOMPARE(Read(kQName), QByteArray("new\r\n"));
-    QCOMPARE(Entries(), QStringList{kQName});
+    QCOMPARE(Read(kQName + "~"), QByteArray(5000, 'o'));
+    QCOMPARE(Kept(output_->Replace(kName, "new\r\n")), QString());
+    QCOMPARE(Read(kQName + "~"), QByteArray(5000, 'o'));
+    QCOMPARE(Entries(), (QStringList{kQName, kQName + "~"}));
+}
+
+// Two within a second, then one a second; the eleventh takes the place of the first.
+void FileOutputTest::keepsTheLastTenDrawings() {
+    QStringList names;
+    for (int i = 0; i < 11; ++i) {
+        const auto kept = output_->Keep(std::to_string(i));
+        names << QFileInfo(QString::fromStdString(std::get<std::string>(kept))).fileName();
+        QCOMPARE(Read(dir_->filePath("state/" + names.last())), QByteArray::number(i));
+        now_ = now_.addSecs(i == 0 ? 0 : 1);
+    }
+    QCOMPARE(names.mid(0, 3), (QStringList{"Qelt-CAD-float_2026-12-09_15-04-05.csv",
+                                           "Qelt-CAD-float_2026-12-09_15-04-05_2.csv",
+                                           "Qelt-CAD-float_2026-12-09_15-04-06.csv"}));
+    QCOMPARE(QDir("state").entryList(QDir::Files, QDir::Name), names.mid(1));
 }
 
 void FileOutputTest::failsWhenTargetIsADirectory() {
     QVERIFY(QDir().mkdir(kQName));
-    const auto failure = output_.Replace(kName, "data\r\n");
-    QVERIFY(failure.has_value());
-    QVERIFY(!failure->empty());
+    QVERIFY(Said(output_->Replace(kName, "data\r\n")) != "nothing");
     QVERIFY(QFileInfo(kQName).isDir());
     QCOMPARE(Entries(), QStringList{kQName});
 }
@@ -126,14 +158,13 @@ void FileOutputTest::failsWhenWorkingDirectoryIsGone() {
     QVERIFY(QDir().mkdir("gone"));
     QVERIFY(QDir::setCurrent("gone"));
     QVERIFY(QDir(dir_->path()).rmdir("gone"));
-    const auto failure = output_.Replace(kName, "data\r\n");
-    QVERIFY(failure.has_value());
-    QVERIFY(!failure->empty());
+    QVERIFY(Said(output_->Replace(kName, "data\r\n")) != "nothing");
     QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
 }
 
-// The file there is rewritten in place; a new one cannot be made, and the message names the
-// folder. Root may write anywhere, so root writes as another user.
+// The file there is rewritten in place, the old one kept among the kept drawings; a new one
+// cannot be made, and the message names the folder. Root may write anywhere, so root writes as
+// another user.
 void FileOutputTest::rewritesInPlaceInReadOnlyDirectory() {
     QVERIFY(QDir().mkdir("locked"));
     readOnly_ = dir_->filePath("locked");
@@ -144,15 +175,19 @@ void FileOutputTest::rewritesInPlaceInReadOnlyDirectory() {
                                   QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup |
                                       QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
     QVERIFY(QFile::setPermissions(readOnly_, everyone));
+    QVERIFY(QDir().mkdir("state") &&
+            QFile::setPermissions("state", everyone | QFile::WriteGroup | QFile::WriteOther));
     QVERIFY(QFile::setPermissions(dir_->path(), everyone | QFile::WriteUser));
     QVERIFY(QDir::setCurrent(readOnly_));
     const uid_t user = geteuid();
     QVERIFY(user != 0 || seteuid(65534) == 0);
-    const auto inPlace = output_.Replace(kName, "new\r\n");
-    const auto created = output_.Replace("new.csv", "new\r\n");
+    const auto inPlace = output_->Replace(kName, "new\r\n");
+    const auto created = output_->Replace("new.csv", "new\r\n");
     QVERIFY(seteuid(user) == 0);
     QCOMPARE(Said(inPlace), QString("nothing"));
     QCOMPARE(Read(kQName), QByteArray("new\r\n"));
+    QCOMPARE(Kept(inPlace), dir_->filePath("state/Qelt-CAD-float_2026-12-09_15-04-05.csv"));
+    QCOMPARE(Read(Kept(inPlace)), QByteArray("old\r\n"));
     QCOMPARE(Said(created),
              "Permission denied; the folder " + readOnly_ + " is read-only for this user");
     QCOMPARE(Entries(), QStringList{kQName});
@@ -165,7 +200,7 @@ void FileOutputTest::failsOnReadOnlyFileSystem() {
     }
     Write(kQName, "old\r\n");
     QVERIFY(Run("mount", {"-o", "remount,ro", mounted_}));
-    QCOMPARE(Said(output_.Replace(kName, "new\r\n")),
+    QCOMPARE(Said(output_->Replace(kName, "new\r\n")),
              "Existing file " + kQName + " is not writable; the folder " + mounted_ +
                  " is on a read-only file system");
     QCOMPARE(Read(kQName), QByteArray("old\r\n"));
@@ -185,12 +220,13 @@ void FileOutputTest::failsOnFullDiskLeavingOldFile() {
         QSKIP("cannot mount a file system here");
     }
     Write(kQName, "old\r\n");
+    Write(kQName + "~", "older\r\n");
     FillDisk(spare);
-    const auto failure = output_.Replace(kName, std::string(40000, 'n'));
-    QVERIFY(failure.has_value());
-    QCOMPARE(*failure, std::generic_category().message(ENOSPC));
+    QCOMPARE(Said(output_->Replace(kName, std::string(40000, 'n'))),
+             QString::fromStdString(std::generic_category().message(ENOSPC)));
     QCOMPARE(Read(kQName), QByteArray("old\r\n"));
-    QCOMPARE(Entries(), (QStringList{kQName, "filler"}));
+    QCOMPARE(Read(kQName + "~"), QByteArray("older\r\n"));
+    QCOMPARE(Entries(), (QStringList{kQName, kQName + "~", "filler"}));
 }
 
 bool FileOutputTest::MountTinyDisk(const QString& options) {

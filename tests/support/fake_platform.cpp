@@ -1,5 +1,6 @@
 #include "support/fake_platform.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "program/startup.h"
@@ -32,12 +33,22 @@ void RecordingCanvas::DrawLine(Single x1, Single y1, Single x2, Single y2, Integ
     calls.push_back("line " + Describe({x1, y1, x2, y2}, width, colour));
 }
 
-std::optional<std::string> FakeOutput::Replace(const std::string& name, const std::string& bytes) {
+std::variant<Written, WriteFailure> FakeOutput::Replace(const std::string& name,
+                                                       const std::string& bytes) {
     if (failure) {
-        return failure;
+        return WriteFailure{*failure};
     }
+    const bool again = std::ranges::count(files, name, &decltype(files)::value_type::first) > 0;
     files.emplace_back(name, bytes);
-    return std::nullopt;
+    return Written{"/work/" + name, again ? "/work/" + name + "~" : ""};
+}
+
+std::variant<std::string, WriteFailure> FakeOutput::Keep(const std::string& bytes) {
+    if (failure) {
+        return WriteFailure{*failure};
+    }
+    kept.push_back(bytes);
+    return "/state/" + std::to_string(kept.size()) + ".csv";
 }
 
 FakeWorld::FakeWorld(Single width, Single height)

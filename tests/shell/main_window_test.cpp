@@ -2,11 +2,15 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include "output/data_file.h"
+#include "output/read_data_file.h"
 #include "shell/application.h"
+#include "support/example_file.h"
 
 using qelt::shell::Application;
 
@@ -30,13 +34,48 @@ class MainWindowTest : public QObject {
         ClickCanvas(app, Qt::LeftButton, 10, 10);
     }
 
-    // A new empty working directory until the end of the scope.
+    // A new empty working directory, with the state folder "state" in it, until the end of
+    // the scope.
     struct InTemporaryFolder {
-        InTemporaryFolder() { QDir::setCurrent(dir.path()); }
-        ~InTemporaryFolder() { QDir::setCurrent(home); }
+        InTemporaryFolder() {
+            QDir::setCurrent(dir.path());
+            qputenv("XDG_STATE_HOME", QFile::encodeName(dir.path()));
+        }
+        ~InTemporaryFolder() {
+            QDir::setCurrent(home);
+            qputenv("XDG_STATE_HOME", state);
+        }
+        QStringList Kept() const { return QDir("qelt-cad").entryList(QDir::Files); }
         QTemporaryDir dir;
         QString home = QDir::currentPath();
+        QByteArray state = qgetenv("XDG_STATE_HOME");
     };
+
+    // The one-line example drawing, from a file of the working directory.
+    static QString ExampleFile() {
+        QFile file("section.csv");
+        return file.open(QIODevice::WriteOnly) && file.write(kExampleFile) > 0
+                   ? QFileInfo(file).absoluteFilePath()
+                   : QString();
+    }
+
+    // Answers the question that `act` asks, if it asks one, with `answer`; says whether it asked.
+    template <typename Act>
+    static bool Answering(QMessageBox::StandardButton answer, Act act) {
+        bool asked = false;
+        QTimer answering;  // gone with the call, when no question took its time
+        answering.setSingleShot(true);
+        QObject::connect(&answering, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            asked = box != nullptr && box->objectName() == "CloseQuestion";
+            if (asked) {
+                box->button(answer)->click();
+            }
+        });
+        answering.start(0);
+        act();
+        return asked;
+    }
 
   private slots:
     void startsIdleWithEveryControlInPlace() {
@@ -184,6 +223,7 @@ class MainWindowTest : public QObject {
                  QString("waiting for your next activity"));
     }
 
+    // The drawing not written is kept in the state folder, nothing in the working folder.
     void endStopsTheEventLoopAndWritesNothing() {
         InTemporaryFolder folder;
         {
@@ -198,6 +238,10 @@ class MainWindowTest : public QObject {
             QVERIFY(app.program().ended);
             ClickCanvas(app, Qt::LeftButton, 20, 20);
             QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{1});
+            QCOMPARE(folder.Kept().size(), 1);
+            QFile kept("qelt-cad/" + folder.Kept()[0]);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll().toStdString(), qelt::DataFileText(app.program().drawing));
         }
         QVERIFY(QDir(folder.dir.path()).entryList(QDir::Files).isEmpty());
     }
@@ -247,41 +291,74 @@ class MainWindowTest : public QObject {
         QCOMPARE(visited.size(), 10);
     }
 
-    // The close box with a line drawn asks first; each answer, and what the folder then holds.
+    // The close box asks first when the drawing has changes not written; each answer, and what
+    // the working and the state folder then hold.
     void closeBoxAsksBeforeTheDrawingIsLost_data() {
+        QTest::addColumn<bool>("changed");
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("ends");
         QTest::addColumn<bool>("written");
-        QTest::newRow("save") << int(QMessageBox::Save) << true << true;
-        QTest::newRow("discard") << int(QMessageBox::Discard) << true << false;
-        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << false;
+        QTest::addColumn<int>("kept");
+        QTest::newRow("save") << true << int(QMessageBox::Save) << true << true << 0;
+        QTest::newRow("discard") << true << int(QMessageBox::Discard) << true << false << 1;
+        QTest::newRow("cancel") << true << int(QMessageBox::Cancel) << false << false << 0;
+        QTest::newRow("read, unchanged") << false << 0 << true << false << 0;
     }
     void closeBoxAsksBeforeTheDrawingIsLost() {
+        QFETCH(bool, changed);
         QFETCH(int, answer);
         QFETCH(bool, ends);
         QFETCH(bool, written);
+        QFETCH(int, kept);
         InTemporaryFolder folder;
         Application app;
         StartAndDrawAPoint(app);
+        if (!changed) {
+            app.Open(std::get<qelt::DrawingState>(qelt::ReadDataFile(kExampleFile)), "f");
+        }
         bool asked = false;
         QTimer::singleShot(0, &app.mainWindow(), [&] {
-            QTimer::singleShot(0, [&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                asked = box != nullptr && box->objectName() == "CloseQuestion";
-                if (box != nullptr) {
-                    box->button(QMessageBox::StandardButton(answer))->click();
-                }
-            });
-            app.mainWindow().close();
+            asked =
+                Answering(QMessageBox::StandardButton(answer), [&] { app.mainWindow().close(); });
             if (!app.program().ended) {
                 QCoreApplication::exit(1);
             }
         });
         QCOMPARE(QApplication::exec(), ends ? 0 : 1);
-        QVERIFY(asked);
+        QCOMPARE(asked, changed);
         QCOMPARE(app.program().ended, ends);
         QCOMPARE(app.mainWindow().isVisible(), !ends);
         QCOMPARE(QFile::exists("Qelt-CAD-float.csv"), written);
+        QCOMPARE(folder.Kept().size(), kept);
+    }
+
+    // Not while a line is added; then, with the line not written, after the question.
+    void aDroppedDataFileTakesThePlaceOfTheDrawing() {
+        InTemporaryFolder folder;
+        const QString path = ExampleFile();
+        Application app;
+        StartAndDrawAPoint(app);
+        const auto drop = [&] {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(&app.mapWindow(), &enter);
+            QDropEvent event({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(&app.mapWindow(), &event);
+        };
+        drop();
+        auto* alert = app.mainWindow().findChild<QMessageBox*>("AlertBox");
+        QVERIFY(alert != nullptr && alert->text().startsWith("A drawing is opened when no action"));
+        alert->close();
+        QTest::mouseClick(app.mainWindow().Button3_EditDone_8cbn, Qt::LeftButton);
+        QVERIFY(Answering(QMessageBox::Cancel, drop));
+        QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{1});
+        QVERIFY(Answering(QMessageBox::Discard, drop));
+        QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{2});
+        QCOMPARE(app.mainWindow().ConcludingInfoToUser8lbl->text(),
+                 "Read 1 line, 2 points from " + path);
+        QCOMPARE(folder.Kept().size(), 1);
+        QVERIFY(!Answering(QMessageBox::Cancel, drop));
     }
 
     void closingTheMainWindowEndsTheProgram() {

@@ -32,8 +32,8 @@ bool KeepUnwritten(Program& p) {
                     " --- Write & End writes it; the same again goes on without it");
         return false;
     }
-    p.platform.session.Print(Stream::Error, "qelt-cad: the unwritten drawing is kept in " +
-                                                std::get<std::string>(kept));
+    p.platform.session.Print(
+        Stream::Error, "qelt-cad: the unwritten drawing is kept in " + std::get<std::string>(kept));
     return true;
 }
 

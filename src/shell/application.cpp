@@ -211,8 +211,7 @@ void Application::OpenRead(const std::variant<DrawingState, QString>& read, cons
     bool goOn = !HasUnwrittenChanges(program_);
     if (!goOn) {
         switch (AskToWrite(&main_,
-                           "Write the drawing to Qelt-CAD-float.csv before " + path +
-                               " is opened?",
+                           "Write the drawing to Qelt-CAD-float.csv before " + path + " is opened?",
                            output_.KeptFolder())) {
             case WriteAnswer::Write:
                 Run([&](Program& p) { goOn = WriteDrawing(p); });

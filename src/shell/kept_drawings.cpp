@@ -19,8 +19,7 @@ const QString kSuffix = ".csv";
 
 QString StateFolder() {
     const QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    return (QDir::isAbsolutePath(state) ? state : QDir::homePath() + "/.local/state") +
-           "/qelt-cad";
+    return (QDir::isAbsolutePath(state) ? state : QDir::homePath() + "/.local/state") + "/qelt-cad";
 }
 
 std::variant<QString, WriteFailure> KeptDrawings::Keep(const QByteArray& bytes) {

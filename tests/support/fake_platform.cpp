@@ -34,7 +34,7 @@ void RecordingCanvas::DrawLine(Single x1, Single y1, Single x2, Single y2, Integ
 }
 
 std::variant<Written, WriteFailure> FakeOutput::Replace(const std::string& name,
-                                                       const std::string& bytes) {
+                                                        const std::string& bytes) {
     if (failure) {
         return WriteFailure{*failure};
     }

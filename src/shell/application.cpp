@@ -177,8 +177,10 @@ void Application::WireBackdrop() {
 
 void Application::WireOpening() {
     AddShortcut(QKeySequence::keyBindings(QKeySequence::Open), [this] { OpenWithDialog(); });
-    XSpick8frm_->End8cbn->setToolTip(Qt::convertFromPlainText(
-        QDir::current().absoluteFilePath(DataFileName), Qt::WhiteSpaceNoWrap));
+    // As plain text, which does not wrap; a folder name such as "<b>x" is no markup either.
+    const QString path = QDir::current().absoluteFilePath(DataFileName);
+    XSpick8frm_->End8cbn->setToolTip(
+        Qt::mightBeRichText(path) ? Qt::convertFromPlainText(path, Qt::WhiteSpaceNoWrap) : path);
 }
 
 void Application::DropFile(const QString& path) {

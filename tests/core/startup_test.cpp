@@ -1,21 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <variant>
-
 #include "interaction/ending.h"
-#include "interaction/open_drawing.h"
 #include "output/data_file.h"
-#include "output/read_data_file.h"
 #include "program/startup.h"
-#include "support/example_file.h"
 #include "support/scenario.h"
 
 namespace qelt::testing {
 namespace {
-
-DrawingState Example() {
-    return std::get<DrawingState>(ReadDataFile(kExampleFile));
-}
 
 TEST(StartUp, EndsIdleWithABlankCanvasAndAnEmptyDrawing) {
     FakeWorld w;
@@ -65,63 +56,31 @@ TEST(StartUp, ProgramsRunSideBySideWithoutSharingState) {
     EXPECT_EQ(second.Button2.Caption(), "2) Select_Un/Assign_Yes");
 }
 
-// END writes nothing and ends at once; a drawing with changes not yet written is kept first.
+// END writes nothing; a drawing not written (here after a failed write) is kept first, and where
+// it cannot be kept END says why and stays, and ends without it when pressed again.
 TEST(End, EndsAtOnceKeepingOnlyADrawingNotWritten) {
-    const struct {
-        const char* name;
-        void (*before)(FakeWorld&);
-        bool kept;
-    } cases[] = {
-        {"nothing drawn", [](FakeWorld&) {}, false},
-        {"a line drawn",
-         [](FakeWorld& w) {
-             DrawLine(w.program, {{10, 10}, {50, 60}});
-         },
-         true},
-        {"a file read", [](FakeWorld& w) { OpenDrawing(w.program, Example(), "f"); }, false},
-        {"a write failed",
-         [](FakeWorld& w) {
-             OpenDrawing(w.program, Example(), "f");
-             DrawLine(w.program, {{10, 10}});
-             w.output.failure = "full";
-             WriteDataFile(w.program);
-             w.output.failure.reset();
-         },
-         true},
-    };
-    for (const auto& c : cases) {
-        FakeWorld w;
-        w.Started();
-        c.before(w);
-        EndProgram(w.program);
-        EXPECT_TRUE(w.session.ended && w.program.ended) << c.name;
-        EXPECT_TRUE(w.output.files.empty()) << c.name;
-        EXPECT_EQ(w.output.kept, c.kept ? std::vector{DataFileText(w.program.drawing)}
-                                        : std::vector<std::string>{})
-            << c.name;
-        EXPECT_EQ(w.session.printed,
-                  c.kept ? std::vector<std::string>{"err: qelt-cad: the unwritten drawing is "
-                                                    "kept in /state/1.csv"}
-                         : std::vector<std::string>{})
-            << c.name;
+    FakeWorld empty, kept, unkept;
+    EndProgram(empty.Started());
+    EXPECT_TRUE(empty.program.ended && empty.output.kept.empty() && empty.session.printed.empty());
+    for (FakeWorld* w : {&kept, &unkept}) {
+        DrawLine(w->Started(), {{10, 10}});
+        w->output.failure = "full";
+        WriteDataFile(w->program);
     }
-}
-
-// Where the drawing cannot be kept, END says why and stays; END again ends without it.
-TEST(End, ADrawingThatCannotBeKeptStaysUntilEndIsPressedAgain) {
-    FakeWorld w;
-    Program& p = w.Started();
-    DrawLine(p, {{10, 10}});
-    w.output.failure = "No space left on device";
-    EndProgram(p);
-    EXPECT_FALSE(w.session.ended || p.ended);
-    EXPECT_EQ(w.session.alerts,
-              std::vector<std::string>{"Could not keep the unwritten drawing: No space left on "
-                                       "device --- Write & End writes it; the same again goes on "
-                                       "without it"});
-    EndProgram(p);
-    EXPECT_TRUE(w.session.ended && p.ended);
-    EXPECT_TRUE(w.session.printed.empty());
+    kept.output.failure.reset();
+    EndProgram(kept.program);
+    EXPECT_TRUE(kept.program.ended && kept.output.files.empty());
+    EXPECT_EQ(kept.output.kept, std::vector{DataFileText(kept.program.drawing)});
+    EXPECT_EQ(kept.session.printed, std::vector<std::string>{"err: qelt-cad: the unwritten drawing "
+                                                             "is kept in /state/1.csv"});
+    EndProgram(unkept.program);
+    EXPECT_EQ(
+        unkept.session.alerts.back(),
+        "Could not keep the unwritten drawing: full --- Write & End writes it; the same again "
+        "goes on without it");
+    EXPECT_FALSE(unkept.program.ended);
+    EndProgram(unkept.program);
+    EXPECT_TRUE(unkept.program.ended);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "support/fake_platform.h"
 
-#include <algorithm>
 #include <sstream>
 
 #include "program/startup.h"
@@ -38,9 +37,8 @@ std::variant<Written, WriteFailure> FakeOutput::Replace(const std::string& name,
     if (failure) {
         return WriteFailure{*failure};
     }
-    const bool again = std::ranges::count(files, name, &decltype(files)::value_type::first) > 0;
     files.emplace_back(name, bytes);
-    return Written{"/work/" + name, again ? "/work/" + name + "~" : ""};
+    return Written{"/work/" + name, ""};
 }
 
 std::variant<std::string, WriteFailure> FakeOutput::Keep(const std::string& bytes) {

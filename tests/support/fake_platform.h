@@ -33,11 +33,9 @@ class FakeClock : public Clock {
     Single Timer() override { return now; }
 };
 
-// Writes in the folder "/work", keeps drawings in "/state"; a file written a second time keeps
-// the first as its ~.
 class FakeOutput : public FileOutput {
   public:
-    std::optional<std::string> failure;  // set to make every write and keep fail with this reason
+    std::optional<std::string> failure;  // makes every write and keep fail with this reason
     std::vector<std::pair<std::string, std::string>> files;
     std::vector<std::string> kept;
     std::variant<Written, WriteFailure> Replace(const std::string& name,

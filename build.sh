@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds only the program and launches it ("run"), builds and
-# runs every test ("test"), runs every test built with the address and undefined-behaviour
-# sanitizers ("sanitize"), or built as a Debian package is built ("debian"). Every warning is an
-# error here.
+# Installs what is missing, then builds only the program and launches it in the caller's folder
+# with the arguments after "run" ("run [ARGS...]"), builds and runs every test ("test"), runs
+# every test built with the address and undefined-behaviour sanitizers ("sanitize"), or built as
+# a Debian package is built ("debian"). Every warning is an error here.
 set -euo pipefail
+caller=$PWD
 cd "$(dirname "$0")"
 
 packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
@@ -39,7 +40,10 @@ case "${1:-}" in
     run)
         install_missing
         build build qelt-cad -DCMAKE_BUILD_TYPE=RelWithDebInfo
-        exec ./build/qelt-cad
+        # Where the program is started is where "Write && End" writes.
+        program=$PWD/build/qelt-cad
+        cd "$caller"
+        exec "$program" "${@:2}"
         ;;
     test)
         install_missing
@@ -64,7 +68,7 @@ case "${1:-}" in
         run_tests build-debian
         ;;
     *)
-        echo "usage: bash build.sh run|test|sanitize|debian" >&2
+        echo "usage: bash build.sh run [ARGS...]|test|sanitize|debian" >&2
         exit 2
         ;;
 esac

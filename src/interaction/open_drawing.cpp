@@ -2,26 +2,27 @@
 
 #include "interaction/actions.h"
 #include "interaction/history.h"
+#include "output/data_file.h"
 #include "plotting/rendering.h"
 
 namespace qelt {
 
-namespace {
-
-std::string Counted(int count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
+bool ReadyToOpen(Program& p) {
+    if (!p.actions.ReadyForAction8pbol) {
+        p.platform.session.Alert(
+            "A drawing is opened when no action is under way: finish it or press Cancel, then "
+            "open the file again");
+    }
+    return p.actions.ReadyForAction8pbol;
 }
-
-}  // namespace
 
 void OpenDrawing(Program& p, const DrawingState& drawing, const std::string& name) {
     p.drawing = drawing;
+    p.WrittenFile = DataFileText(drawing);
     ResetActionButtons(p);
     RedrawAll(p.plotView());
-    p.platform.controls.ConcludingInfoToUser8lbl.SetCaption(
-        "Read " + Counted(drawing.LineCount8pint, "line", "lines") + ", " +
-        Counted(PointTotal(drawing.Lines8pudt, drawing.LineCount8pint), "point", "points") +
-        " from " + name);
+    p.platform.controls.ConcludingInfoToUser8lbl.SetCaption("Read " + LinesAndPoints(drawing) +
+                                                            " from " + name);
     StartHistory(p);
 }
 

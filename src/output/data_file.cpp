@@ -48,7 +48,16 @@ void AddGroupBlock(Records& out, const GroupRec& group) {
     out.Add(GroupEnd);
 }
 
+std::string Counted(int count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
 }  // namespace
+
+std::string LinesAndPoints(const DrawingState& d) {
+    return Counted(d.LineCount8pint, "line", "lines") + ", " +
+           Counted(PointTotal(d.Lines8pudt, d.LineCount8pint), "point", "points");
+}
 
 std::string DataFileText(const DrawingState& d) {
     Records out;

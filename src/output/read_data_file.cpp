@@ -25,12 +25,18 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// A line as it reads whatever the layout: without blanks at its ends or the commas a
-// spreadsheet pads a row with, each run of blanks one space.
-std::string Words(std::string_view text) {
+// A line without the blanks at its end or the commas a spreadsheet pads a row with.
+std::string_view WithoutPadding(std::string_view text) {
     while (!text.empty() && (IsBlank(text.back()) || text.back() == ',')) {
         text.remove_suffix(1);
     }
+    return text;
+}
+
+// A line as it reads whatever the layout: without blanks at its ends or the commas after it,
+// each run of blanks one space.
+std::string Words(std::string_view line) {
+    const std::string_view text = WithoutPadding(line);
     std::string words(text.size(), ' ');
     std::size_t length = 0;
     bool gap = false;
@@ -68,6 +74,21 @@ std::optional<std::string_view> AfterFixed(std::string_view words, std::string_v
         }
     }
     return words.substr(at);
+}
+
+// The text that ends `line` after `fixed`, which the line's Words start with, as it stands: a
+// field's blanks are its own. Each run of blanks before it stands for a run of spaces of
+// `fixed`, and one blank for the space that ends it.
+std::string FieldAfter(std::string_view line, std::string_view fixed) {
+    std::size_t at = 0;
+    for (std::size_t word = fixed.find_first_not_of(' '); word != fixed.npos;) {
+        const std::size_t end = std::min(fixed.find(' ', word), fixed.size());
+        at = line.find_first_not_of(" \t", at) + (end - word);
+        word = fixed.find_first_not_of(' ', end);
+    }
+    const std::string_view text = WithoutPadding(line);
+    at += fixed.ends_with(' ') && at < text.size() ? 1 : 0;
+    return std::string(text.substr(std::min(at, text.size())));
 }
 
 // Whether `words` (a line's Words) read as the fixed text.
@@ -111,7 +132,8 @@ std::string ControlByteFound(unsigned char byte) {
            kHex[byte & 0xFU];
 }
 
-// The file's lines one at a time, each as its Words. A line ends in CR LF or in LF.
+// The file's lines one at a time, each as its Words. A line ends in CR LF, in LF, or with the
+// file.
 class Lines {
   public:
     explicit Lines(std::string_view bytes) : rest_(bytes) {
@@ -146,6 +168,9 @@ class Lines {
         return rest_.empty() || !Front().fault.empty() ? nullptr : &Front().words;
     }
 
+    // The next line as it stands, without its line end.
+    std::string_view PeekText() const { return rest_.empty() ? std::string_view() : Front().text; }
+
     bool NextStartsWith(std::string_view start) const {
         const std::string* line = Peek();
         return line != nullptr && AfterFixed(*line, start);
@@ -175,6 +200,7 @@ class Lines {
   private:
     struct Line {
         std::string words;
+        std::string_view text;   // as it stands in the file
         std::size_t length = 0;  // with its line end
         std::string fault;       // why it cannot be read, if it cannot
     };
@@ -188,20 +214,19 @@ class Lines {
         return front_;
     }
 
+    // Some editors save the last line without a line end: layout, like any other.
     static Line Scan(std::string_view rest) {
-        const std::size_t feed = rest.find('\n');
-        if (feed == rest.npos) {
-            return {{}, rest.size(), "the line end after the last line is missing"};
-        }
+        const std::size_t feed = std::min(rest.find('\n'), rest.size());
+        const std::size_t length = std::min(feed + 1, rest.size());
         std::string_view line = rest.substr(0, feed);
         line.remove_suffix(line.ends_with('\r') ? 1 : 0);
         for (const char c : line) {
             const auto byte = static_cast<unsigned char>(c);
             if ((byte < 0x20 && c != '\t') || byte == 0x7F) {
-                return {{}, feed + 1, ControlByteFound(byte)};
+                return {{}, {}, length, ControlByteFound(byte)};
             }
         }
-        return {Words(line), feed + 1, {}};
+        return {Words(line), line, length, {}};
     }
 
     std::string_view rest_;
@@ -404,17 +429,17 @@ class DrawingReader {
     void ReadGroups() {
         const std::string what = Quoted(GroupStart) + " and a group name, or " + Quoted(DataEnd);
         for (int g = 1;; ++g) {
+            const std::string_view text = lines_.PeekText();
             const std::string line = lines_.Next(what);
             if (SameWords(line, DataEnd)) {
                 return;
             }
-            const auto name = AfterFixed(line, GroupStart);
-            if (!name) {
+            if (!AfterFixed(line, GroupStart)) {
                 lines_.Refuse("expected " + what);
             }
             Limit(g, kMaxGroups, std::to_string(g) + " groups");
             GroupRec& group = d_.Groups8pudt[g];
-            group.Name = *name;
+            group.Name = FieldAfter(text, GroupStart);
             ReadMembers(group, g);
             d_.GroupCount8pint = static_cast<Integer>(g);
         }
@@ -452,6 +477,12 @@ class DrawingReader {
 };
 
 }  // namespace
+
+bool BeginsAsDataFile(std::string_view bytes) {
+    const Lines lines(bytes);
+    const std::string* first = lines.Peek();
+    return first != nullptr && SameWords(*first, ColumnHeader);
+}
 
 std::variant<DrawingState, DataFileError> ReadDataFile(std::string_view bytes) {
     if (bytes.size() > MaxDataFileBytes) {

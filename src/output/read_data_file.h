@@ -31,9 +31,14 @@ struct DataFileError {
 // The drawing the program would hold had the user drawn the file's lines in file order: line k
 // at place k, its points in pool slots 1, 2, 3, ... in file order, the last line and its last
 // point selected. Takes what DataFileText writes, also after an editor or a spreadsheet changed
-// its layout: a byte order mark, LF or CR LF line ends, blanks (spaces or tabs) for each run of
-// spaces and at the ends of lines, commas at the ends of lines, empty lines after the end.
+// its layout: a byte order mark, LF or CR LF line ends or none after the last line, blanks
+// (spaces or tabs) for each run of spaces and at the ends of lines, commas at the ends of lines,
+// empty lines after the end. A group's name is content: its blanks come back as they stand.
 // Throws nothing but std::bad_alloc.
 std::variant<DrawingState, DataFileError> ReadDataFile(std::string_view bytes);
+
+// Whether the file whose bytes these are opens as a data file does, with its column header in
+// any layout the reader takes: what tells a data file from a picture.
+bool BeginsAsDataFile(std::string_view bytes);
 
 }  // namespace qelt

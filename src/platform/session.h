@@ -7,12 +7,17 @@ namespace qelt {
 
 enum class Form { XSpick8frm, CADmap8frm, CADlistof8frm, CAD8frm };
 
+// Where a line for the person who started the program goes.
+enum class Stream { Output, Error };
+
 // The windows as a whole: showing them, telling the user something, ending the program.
 class Session {
   public:
     virtual ~Session() = default;
     virtual void Show(Form form) = 0;
     virtual void Alert(const std::string& text) = 0;
+    // One line on the program's standard output or standard error.
+    virtual void Print(Stream stream, const std::string& line) = 0;
     // Ends the program at once; no further event of any window runs.
     virtual void End() = 0;
 };

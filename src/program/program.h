@@ -1,6 +1,8 @@
 // One running program: all of its state, and the platform it draws on and talks through.
 #pragma once
 
+#include <string>
+
 #include "interaction/action_flags.h"
 #include "interaction/history.h"
 #include "interaction/mouse_state.h"
@@ -30,6 +32,11 @@ struct Program {
     Integer ClickCycle8sint = 0;  // the line search's candidate counter, kept between presses
     Integer LastWidth8sint = 0;   // the pen width the clipped line primitive last set
     bool ended = false;           // once true, no further event reaches the program
+    // The data file as last read or written (at start, the empty drawing's): a drawing that
+    // makes another has changes not yet written.
+    std::string WrittenFile;
+    // The data file of a drawing that could not be kept: asked again, the program goes on.
+    std::string UnkeptFile;
 
     // What the plotting needs of the program at this moment.
     PlotView plotView() {

@@ -2,6 +2,7 @@
 
 #include "interaction/actions.h"
 #include "interaction/history.h"
+#include "output/data_file.h"
 #include "plotting/frame.h"
 #include "state/palette.h"
 
@@ -44,6 +45,7 @@ void Form_Load(Program& p) {
     StartPlotting(p);
     ResetActionButtons(p);
     StartHistory(p);
+    p.WrittenFile = DataFileText(p.drawing);  // an empty drawing holds nothing to keep
 }
 
 }  // namespace qelt

@@ -2,15 +2,20 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QTextDocument>
 
 #include "interaction/actions.h"
 #include "interaction/ending.h"
 #include "interaction/history.h"
 #include "interaction/mouse.h"
 #include "interaction/open_drawing.h"
+#include "output/data_file.h"
 #include "plotting/rendering.h"
 #include "program/startup.h"
 #include "shell/close_question.h"
+#include "shell/drawing_file.h"
 #include "shell/picture_drops.h"
 #include "shell/placement.h"
 
@@ -85,18 +90,19 @@ void Application::CloseMainWindow() {
     if (program_.ended) {
         return;
     }
-    if (program_.drawing.LineCount8pint < 1) {
+    if (!HasUnwrittenChanges(program_)) {
         Run(EndProgram);
         return;
     }
-    switch (AskBeforeClosing(&main_)) {
-        case CloseAnswer::Write:
+    switch (AskToWrite(&main_, "Write the drawing to Qelt-CAD-float.csv before the program ends?",
+                       output_.KeptFolder())) {
+        case WriteAnswer::Write:
             Run(WriteDataFile);
             break;
-        case CloseAnswer::Discard:
+        case WriteAnswer::Discard:
             Run(EndProgram);
             break;
-        case CloseAnswer::Stay:
+        case WriteAnswer::Stay:
             break;
     }
 }
@@ -130,6 +136,7 @@ void Application::Wire() {
     click(XSpick8frm_->End8cbn, WriteDataFile);
     WireKeys();
     WireBackdrop();
+    WireOpening();
 }
 
 // The standard keys, in each window the program shows, whichever control has the focus; a
@@ -163,11 +170,66 @@ void Application::AddShortcut(const QList<QKeySequence>& keys,
 }
 
 void Application::WireBackdrop() {
-    auto* drops = new PictureDrops([this](const QString& path) { DropBackdrop(path); }, &main_);
+    auto* drops = new PictureDrops([this](const QString& path) { DropFile(path); }, &main_);
     for (QWidget* window : ShownWindows()) {
         drops->Watch(window);
     }
     AddShortcut({QKeySequence(Qt::CTRL | Qt::Key_B)}, [this] { ToggleBackdrop(); });
+}
+
+void Application::WireOpening() {
+    AddShortcut(QKeySequence::keyBindings(QKeySequence::Open), [this] { OpenWithDialog(); });
+    // As plain text, which does not wrap; a folder name such as "<b>x" is no markup either.
+    const QString path = QDir::current().absoluteFilePath(DataFileName);
+    XSpick8frm_->End8cbn->setToolTip(
+        Qt::mightBeRichText(path) ? Qt::convertFromPlainText(path, Qt::WhiteSpaceNoWrap) : path);
+}
+
+void Application::DropFile(const QString& path) {
+    if (auto read = ReadDroppedDrawing(QFile::encodeName(path).toStdString())) {
+        OpenRead(*read, path);
+    } else {
+        DropBackdrop(path);
+    }
+}
+
+void Application::OpenWithDialog() {
+    if (program_.ended || !ReadyToOpen(program_)) {
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(&main_, "Open a drawing", QString(),
+                                                      "Data files (*.csv);;All files (*)");
+    if (!path.isEmpty()) {
+        OpenRead(ReadDrawingFile(QFile::encodeName(path).toStdString()), path);
+    }
+}
+
+void Application::OpenRead(const std::variant<DrawingState, QString>& read, const QString& path) {
+    if (program_.ended || !ReadyToOpen(program_)) {
+        return;
+    }
+    if (const auto* error = std::get_if<QString>(&read)) {
+        session_.Alert(error->toStdString());
+        return;
+    }
+    bool goOn = !HasUnwrittenChanges(program_);
+    if (!goOn) {
+        switch (AskToWrite(&main_,
+                           "Write the drawing to Qelt-CAD-float.csv before " + path + " is opened?",
+                           output_.KeptFolder())) {
+            case WriteAnswer::Write:
+                Run([&](Program& p) { goOn = WriteDrawing(p); });
+                break;
+            case WriteAnswer::Discard:
+                Run([&](Program& p) { goOn = KeepUnwritten(p); });
+                break;
+            case WriteAnswer::Stay:
+                break;
+        }
+    }
+    if (goOn) {
+        Open(std::get<DrawingState>(read), path.toStdString());
+    }
 }
 
 void Application::ShowBackdrop(const Backdrop& backdrop) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <variant>
 
 #include "program/program.h"
 #include "shell/backdrop.h"
@@ -45,10 +46,18 @@ class Application {
     void AddShortcut(const QList<QKeySequence>& keys, const std::function<void()>& handler);
     // Pictures dropped on the windows, and Ctrl+B to hide and show the backdrop.
     void WireBackdrop();
+    // Data files dropped or chosen with Ctrl+O; where "Write && End" writes, as its tooltip.
+    void WireOpening();
+    // A data file dropped opens in place of the drawing, a picture goes under it.
+    void DropFile(const QString& path);
     void DropBackdrop(const QString& path);
+    void OpenWithDialog();
+    // The drawing read from `path`, or why it cannot be: in place of the drawing on the screen,
+    // once that is written or kept, or the user is told why not.
+    void OpenRead(const std::variant<DrawingState, QString>& read, const QString& path);
     void ToggleBackdrop();
     void Repaint();
-    // The main window's close box: a drawing is not lost without asking.
+    // The main window's close box: a drawing with unwritten changes is not left without asking.
     void CloseMainWindow();
     // Runs one event to completion in the core; none runs once the program has ended.
     template <typename Handler>

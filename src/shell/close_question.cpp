@@ -6,21 +6,21 @@
 
 namespace qelt::shell {
 
-CloseAnswer AskBeforeClosing(QWidget* window) {
-    QMessageBox box(QMessageBox::Question, "Qelt graphics",
-                    "Write the drawing to Qelt-CAD-float.csv before the program ends?",
+WriteAnswer AskToWrite(QWidget* window, const QString& question, const QString& keptFolder) {
+    QMessageBox box(QMessageBox::Question, "Qelt graphics", question,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
     box.setObjectName("CloseQuestion");
-    box.setInformativeText("Without writing it, the drawing is lost.");
+    box.setInformativeText("Without writing it, the drawing is kept only in " + keptFolder +
+                           ", where the last ten drawings kept stay.");
     ShowAsPlainText(box);
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
         case QMessageBox::Save:
-            return CloseAnswer::Write;
+            return WriteAnswer::Write;
         case QMessageBox::Discard:
-            return CloseAnswer::Discard;
+            return WriteAnswer::Discard;
         default:
-            return CloseAnswer::Stay;
+            return WriteAnswer::Stay;
     }
 }
 

@@ -1,13 +1,16 @@
-// The question the main window's close box asks before a drawing would be lost.
+// The question asked before a drawing with unwritten changes would go: at the close box, and
+// before another drawing is opened in its place.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 namespace qelt::shell {
 
-enum class CloseAnswer { Write, Discard, Stay };
+enum class WriteAnswer { Write, Discard, Stay };
 
-// Asks, over `window`, whether the drawing is written before the program ends.
-CloseAnswer AskBeforeClosing(QWidget* window);
+// Asks `question`, over `window`, whether the drawing is written first; the drawing not written
+// is kept in `keptFolder`.
+WriteAnswer AskToWrite(QWidget* window, const QString& question, const QString& keptFolder);
 
 }  // namespace qelt::shell

@@ -35,15 +35,9 @@ std::optional<QString> NotAFile(const struct stat& info) {
     return std::nullopt;
 }
 
-}  // namespace
-
-QString ShownName(const std::string& path) {
-    return QString::fromLocal8Bit(path);
-}
-
 // The kind is looked at before the file is opened, and again on what was opened, in case it
 // changed in between; the open does not wait, whatever was put there.
-std::variant<DrawingState, QString> ReadDrawingFile(const std::string& path) {
+std::variant<QByteArray, QString> ReadSmallFile(const std::string& path) {
     if (path.empty()) {
         return QString("FILE is an empty name; give the name of a data file");
     }
@@ -80,11 +74,42 @@ std::variant<DrawingState, QString> ReadDrawingFile(const std::string& path) {
         return Refused(path, QString("longer than a data file of this program can be (%1 bytes)")
                                  .arg(MaxDataFileBytes));
     }
-    auto read = ReadDataFile(std::string_view(bytes.constData(), bytes.size()));
+    return bytes;
+}
+
+std::string_view View(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+std::variant<DrawingState, QString> ReadDrawing(const std::string& path, const QByteArray& bytes) {
+    auto read = ReadDataFile(View(bytes));
     if (const auto* error = std::get_if<DataFileError>(&read)) {
         return Refused(path, QString::fromStdString(error->message));
     }
     return std::get<DrawingState>(std::move(read));
+}
+
+}  // namespace
+
+QString ShownName(const std::string& path) {
+    return QString::fromLocal8Bit(path);
+}
+
+std::variant<DrawingState, QString> ReadDrawingFile(const std::string& path) {
+    const auto bytes = ReadSmallFile(path);
+    if (const auto* error = std::get_if<QString>(&bytes)) {
+        return *error;
+    }
+    return ReadDrawing(path, std::get<QByteArray>(bytes));
+}
+
+std::optional<std::variant<DrawingState, QString>> ReadDroppedDrawing(const std::string& path) {
+    const auto bytes = ReadSmallFile(path);
+    const auto* data = std::get_if<QByteArray>(&bytes);
+    if (data == nullptr || !BeginsAsDataFile(View(*data))) {
+        return std::nullopt;
+    }
+    return ReadDrawing(path, *data);
 }
 
 }  // namespace qelt::shell

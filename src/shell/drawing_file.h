@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -13,6 +14,10 @@ namespace qelt::shell {
 // names the file and says where and what is wrong. Reads only a regular file, and never more
 // than a data file can hold.
 std::variant<DrawingState, QString> ReadDrawingFile(const std::string& path);
+
+// A file dropped on a window, as ReadDrawingFile reads it when it begins as a data file does;
+// nothing when it does not, so that it may be a picture.
+std::optional<std::variant<DrawingState, QString>> ReadDroppedDrawing(const std::string& path);
 
 // The name as a person reads it.
 QString ShownName(const std::string& path);

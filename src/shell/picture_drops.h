@@ -1,4 +1,4 @@
-// Picture files dropped on the program's windows.
+// Files dropped on the program's windows: pictures and data files.
 #pragma once
 
 #include <QObject>

@@ -17,8 +17,11 @@ class StoppedClock : public Clock {
 
 class NoFileOutput : public FileOutput {
   public:
-    std::optional<std::string> Replace(const std::string&, const std::string&) override {
-        return "no data file is written while a picture is made";
+    std::variant<Written, WriteFailure> Replace(const std::string&, const std::string&) override {
+        return WriteFailure{"no data file is written while a picture is made"};
+    }
+    std::variant<std::string, WriteFailure> Keep(const std::string&) override {
+        return WriteFailure{"no drawing is kept while a picture is made"};
     }
 };
 
@@ -26,6 +29,7 @@ class NoWindows : public Session {
   public:
     void Show(Form) override {}
     void Alert(const std::string&) override {}
+    void Print(Stream, const std::string&) override {}
     void End() override {}
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "interaction/ending.h"
+#include "output/data_file.h"
 #include "program/startup.h"
 #include "support/scenario.h"
 
@@ -54,14 +56,31 @@ TEST(StartUp, ProgramsRunSideBySideWithoutSharingState) {
     EXPECT_EQ(second.Button2.Caption(), "2) Select_Un/Assign_Yes");
 }
 
-TEST(End, EndsAtOnceWritingNothingWhateverIsDrawn) {
-    FakeWorld w;
-    Program& p = w.Started();
-    DrawLine(p, {{10, 10}, {50, 60}});
-    EndProgram(p);
-    EXPECT_TRUE(w.session.ended);
-    EXPECT_TRUE(p.ended);
-    EXPECT_TRUE(w.output.files.empty());
+// END writes nothing; a drawing not written (here after a failed write) is kept first, and where
+// it cannot be kept END says why and stays, and ends without it when pressed again.
+TEST(End, EndsAtOnceKeepingOnlyADrawingNotWritten) {
+    FakeWorld empty, kept, unkept;
+    EndProgram(empty.Started());
+    EXPECT_TRUE(empty.program.ended && empty.output.kept.empty() && empty.session.printed.empty());
+    for (FakeWorld* w : {&kept, &unkept}) {
+        DrawLine(w->Started(), {{10, 10}});
+        w->output.failure = "full";
+        WriteDataFile(w->program);
+    }
+    kept.output.failure.reset();
+    EndProgram(kept.program);
+    EXPECT_TRUE(kept.program.ended && kept.output.files.empty());
+    EXPECT_EQ(kept.output.kept, std::vector{DataFileText(kept.program.drawing)});
+    EXPECT_EQ(kept.session.printed, std::vector<std::string>{"err: qelt-cad: the unwritten drawing "
+                                                             "is kept in /state/1.csv"});
+    EndProgram(unkept.program);
+    EXPECT_EQ(
+        unkept.session.alerts.back(),
+        "Could not keep the unwritten drawing: full --- Write & End writes it; the same again "
+        "goes on without it");
+    EXPECT_FALSE(unkept.program.ended);
+    EndProgram(unkept.program);
+    EXPECT_TRUE(unkept.program.ended);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# `cmake --install` puts the program, a valid desktop entry that starts it in the home folder,
+# `cmake --install` puts the program, a valid desktop entry that opens data files,
 # its icons, valid AppStream metadata and a manual page that renders cleanly.
 #
 #   install_test.sh BUILD_DIR
@@ -31,9 +31,10 @@ done
 [ -f "$manual" ] || fail "share/man/man1/qelt-cad.1.gz is not installed"
 [ -f "$prefix/share/doc/qelt-cad/copyright" ] || fail "the copyright file is not installed"
 
-grep -qx 'Exec=sh -c "cd && exec qelt-cad"' "$entry" || fail "the entry does not start in the home folder"
+grep -q '^Exec=sh -c .* qelt-cad %f$' "$entry" || fail "the entry takes no file"
+grep -qx 'MimeType=text/csv;' "$entry" || fail "the entry does not open data files"
 grep -qx 'Icon=qelt-cad' "$entry" || fail "the entry names another icon"
-grep -q '^Comment=.*Qelt-CAD-float.csv in your home folder' "$entry" ||
+grep -q '^Comment=.*Qelt-CAD-float.csv beside the file opened, or in your home folder' "$entry" ||
     fail "the entry's comment does not say where the file goes"
 grep -qF '<launchable type="desktop-id">qelt-cad.desktop</launchable>' "$metainfo" ||
     fail "the AppStream metadata does not launch the desktop entry"

@@ -71,7 +71,7 @@ e2e_expect_exit 2
 grep -qF "qelt-cad: bad.csv: line 9 says 2 lines, the file holds 1" "$WORK/program.log" ||
     e2e_fail "no message naming the file and the line: $(cat "$WORK/program.log")"
 cmp "$WORK/bad.csv" "$RUN_DIR/bad.csv" || e2e_fail "the bad file was changed"
-[ "$(ls -A "$RUN_DIR" | sort | tr '\n' ' ')" = "Qelt-CAD-float.csv bad.csv " ] ||
+[ "$(ls -A "$RUN_DIR" | sort | tr '\n' ' ')" = "Qelt-CAD-float.csv Qelt-CAD-float.csv~ bad.csv " ] ||
     e2e_fail "stray files: $(ls -A "$RUN_DIR")"
 
 # Started in STARTS_DIR with the environment RUN and VARIABLES, the program ends within a few

@@ -81,6 +81,7 @@ e2e_start_x() {
     export QT_QPA_PLATFORM=xcb
     export XDG_RUNTIME_DIR="$WORK/runtime"
     [ -d "$XDG_RUNTIME_DIR" ] || mkdir -m 700 "$XDG_RUNTIME_DIR"
+    export XDG_STATE_HOME="$WORK/state"  # where END keeps a drawing not written
     unset WAYLAND_DISPLAY SESSION_MANAGER
     # Only matters in a sanitizer build, where the program must end without a leak of its own.
     export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$E2E_DIR/lsan_suppressions.txt"

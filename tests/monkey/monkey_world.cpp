@@ -10,7 +10,7 @@ namespace {
 // no part of a program's state can be left out of a copy.
 void CopyProgramState(Program& to, const Program& from) {
     const auto& [platform, drawing, palette, mouse, actions, frame, lists, history, beforePick,
-                 cycle, width, ended] = from;
+                 cycle, width, ended, written, unkept] = from;
     static_cast<void>(platform);  // each copy keeps its own platform
     to.drawing = drawing;
     to.palette = palette;
@@ -23,6 +23,8 @@ void CopyProgramState(Program& to, const Program& from) {
     to.ClickCycle8sint = cycle;
     to.LastWidth8sint = width;
     to.ended = ended;
+    to.WrittenFile = written;
+    to.UnkeptFile = unkept;
 }
 
 void CopyCanvas(Canvas& to, const Canvas& from) {

@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <cerrno>
 #include <memory>
+#include <optional>
 #include <system_error>
 
 #include "shell/qt_platform.h"
@@ -33,8 +34,11 @@ QStringList Entries() {
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QString Said(const std::optional<std::string>& failure) {
-    return QString::fromStdString(failure.value_or("nothing"));
+// Why the write failed, or where it kept the file it replaced: "kept PATH", or "kept " for none.
+QString Said(const std::variant<qelt::Written, qelt::WriteFailure>& result) {
+    const auto* written = std::get_if<qelt::Written>(&result);
+    return QString::fromStdString(written != nullptr ? "kept " + written->kept
+                                                     : std::get<qelt::WriteFailure>(result).why);
 }
 
 bool IsRoot() {
@@ -55,7 +59,8 @@ class FileOutputTest : public QObject {
     void cleanup();
 
     void writesExactBytes();
-    void replacesExistingFile();
+    void replacesExistingFileKeepingItBeside();
+    void keepsTheLastTenDrawings();
     void failsWhenTargetIsADirectory();
     void failsWhenWorkingDirectoryIsGone();
     void rewritesInPlaceInReadOnlyDirectory();
@@ -74,13 +79,16 @@ class FileOutputTest : public QObject {
     std::unique_ptr<QTemporaryDir> dir_;
     QString mounted_;
     QString readOnly_;
-    qelt::shell::QtFileOutput output_;
+    QDateTime now_;
+    std::optional<qelt::shell::QtFileOutput> output_;
 };
 
 void FileOutputTest::init() {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
     QVERIFY(QDir::setCurrent(dir_->path()));
+    now_ = QDateTime(QDate(2026, 12, 9), QTime(15, 4, 5));
+    output_.emplace(qelt::shell::KeptDrawings(dir_->filePath("state"), [this] { return now_; }));
 }
 
 void FileOutputTest::cleanup() {
@@ -98,25 +106,36 @@ void FileOutputTest::cleanup() {
 
 void FileOutputTest::writesExactBytes() {
     const std::string bytes("a,b\r\n \r\n\0\xE9\n\r\n", 12);
-    const auto failure = output_.Replace(kName, bytes);
-    QVERIFY2(!failure, failure ? failure->c_str() : "");
+    QCOMPARE(Said(output_->Replace(kName, bytes)), QString("kept "));
     QCOMPARE(Read(kQName), QByteArray::fromStdString(bytes));
     QCOMPARE(Entries(), QStringList{kQName});
 }
 
-void FileOutputTest::replacesExistingFile() {
+// The old file makes the ~, where an older ~ makes way.
+void FileOutputTest::replacesExistingFileKeepingItBeside() {
     Write(kQName, QByteArray(5000, 'o'));
-    const auto failure = output_.Replace(kName, "new\r\n");
-    QVERIFY2(!failure, failure ? failure->c_str() : "");
+    Write(kQName + "~", "older\r\n");
+    QCOMPARE(Said(output_->Replace(kName, "new\r\n")), "kept " + dir_->filePath(kQName + "~"));
     QCOMPARE(Read(kQName), QByteArray("new\r\n"));
-    QCOMPARE(Entries(), QStringList{kQName});
+    QCOMPARE(Read(kQName + "~"), QByteArray(5000, 'o'));
+    QCOMPARE(Entries(), (QStringList{kQName, kQName + "~"}));
+}
+
+// Two within a second, then one a second; the eleventh takes the place of the first.
+void FileOutputTest::keepsTheLastTenDrawings() {
+    QStringList names;
+    for (int i = 0; i < 11; ++i) {
+        const auto kept = output_->Keep(std::to_string(i));
+        names << QFileInfo(QString::fromStdString(std::get<std::string>(kept))).fileName();
+        now_ = now_.addSecs(i == 0 ? 0 : 1);
+    }
+    QCOMPARE(names[1], QString("Qelt-CAD-float_2026-12-09_15-04-05_2.csv"));
+    QCOMPARE(QDir("state").entryList(QDir::Files, QDir::Name), names.mid(1));
 }
 
 void FileOutputTest::failsWhenTargetIsADirectory() {
     QVERIFY(QDir().mkdir(kQName));
-    const auto failure = output_.Replace(kName, "data\r\n");
-    QVERIFY(failure.has_value());
-    QVERIFY(!failure->empty());
+    QVERIFY(!Said(output_->Replace(kName, "data\r\n")).startsWith("kept "));
     QVERIFY(QFileInfo(kQName).isDir());
     QCOMPARE(Entries(), QStringList{kQName});
 }
@@ -126,14 +145,13 @@ void FileOutputTest::failsWhenWorkingDirectoryIsGone() {
     QVERIFY(QDir().mkdir("gone"));
     QVERIFY(QDir::setCurrent("gone"));
     QVERIFY(QDir(dir_->path()).rmdir("gone"));
-    const auto failure = output_.Replace(kName, "data\r\n");
-    QVERIFY(failure.has_value());
-    QVERIFY(!failure->empty());
+    QVERIFY(!Said(output_->Replace(kName, "data\r\n")).startsWith("kept "));
     QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
 }
 
-// The file there is rewritten in place; a new one cannot be made, and the message names the
-// folder. Root may write anywhere, so root writes as another user.
+// The file there is rewritten in place, the old one kept among the kept drawings; a new one
+// cannot be made, and the message names the folder. Root may write anywhere, so root writes as
+// another user.
 void FileOutputTest::rewritesInPlaceInReadOnlyDirectory() {
     QVERIFY(QDir().mkdir("locked"));
     readOnly_ = dir_->filePath("locked");
@@ -144,15 +162,19 @@ void FileOutputTest::rewritesInPlaceInReadOnlyDirectory() {
                                   QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup |
                                       QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
     QVERIFY(QFile::setPermissions(readOnly_, everyone));
+    QVERIFY(QDir().mkdir("state") &&
+            QFile::setPermissions("state", everyone | QFile::WriteGroup | QFile::WriteOther));
     QVERIFY(QFile::setPermissions(dir_->path(), everyone | QFile::WriteUser));
     QVERIFY(QDir::setCurrent(readOnly_));
     const uid_t user = geteuid();
     QVERIFY(user != 0 || seteuid(65534) == 0);
-    const auto inPlace = output_.Replace(kName, "new\r\n");
-    const auto created = output_.Replace("new.csv", "new\r\n");
+    const auto inPlace = output_->Replace(kName, "new\r\n");
+    const auto created = output_->Replace("new.csv", "new\r\n");
     QVERIFY(seteuid(user) == 0);
-    QCOMPARE(Said(inPlace), QString("nothing"));
+    QCOMPARE(Said(inPlace),
+             "kept " + dir_->filePath("state/Qelt-CAD-float_2026-12-09_15-04-05.csv"));
     QCOMPARE(Read(kQName), QByteArray("new\r\n"));
+    QCOMPARE(Read(Said(inPlace).mid(5)), QByteArray("old\r\n"));
     QCOMPARE(Said(created),
              "Permission denied; the folder " + readOnly_ + " is read-only for this user");
     QCOMPARE(Entries(), QStringList{kQName});
@@ -165,7 +187,7 @@ void FileOutputTest::failsOnReadOnlyFileSystem() {
     }
     Write(kQName, "old\r\n");
     QVERIFY(Run("mount", {"-o", "remount,ro", mounted_}));
-    QCOMPARE(Said(output_.Replace(kName, "new\r\n")),
+    QCOMPARE(Said(output_->Replace(kName, "new\r\n")),
              "Existing file " + kQName + " is not writable; the folder " + mounted_ +
                  " is on a read-only file system");
     QCOMPARE(Read(kQName), QByteArray("old\r\n"));
@@ -185,12 +207,13 @@ void FileOutputTest::failsOnFullDiskLeavingOldFile() {
         QSKIP("cannot mount a file system here");
     }
     Write(kQName, "old\r\n");
+    Write(kQName + "~", "older\r\n");
     FillDisk(spare);
-    const auto failure = output_.Replace(kName, std::string(40000, 'n'));
-    QVERIFY(failure.has_value());
-    QCOMPARE(*failure, std::generic_category().message(ENOSPC));
+    QCOMPARE(Said(output_->Replace(kName, std::string(40000, 'n'))),
+             QString::fromStdString(std::generic_category().message(ENOSPC)));
     QCOMPARE(Read(kQName), QByteArray("old\r\n"));
-    QCOMPARE(Entries(), (QStringList{kQName, "filler"}));
+    QCOMPARE(Read(kQName + "~"), QByteArray("older\r\n"));
+    QCOMPARE(Entries(), (QStringList{kQName, kQName + "~", "filler"}));
 }
 
 bool FileOutputTest::MountTinyDisk(const QString& options) {

@@ -2,11 +2,14 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include "output/read_data_file.h"
 #include "shell/application.h"
+#include "support/example_file.h"
 
 using qelt::shell::Application;
 
@@ -30,12 +33,14 @@ class MainWindowTest : public QObject {
         ClickCanvas(app, Qt::LeftButton, 10, 10);
     }
 
-    // A new empty working directory until the end of the scope.
+    // A new empty working directory, also the user's state folder, until the end of the scope.
     struct InTemporaryFolder {
         InTemporaryFolder() { QDir::setCurrent(dir.path()); }
         ~InTemporaryFolder() { QDir::setCurrent(home); }
+        QStringList Kept() const { return QDir("qelt-cad").entryList(QDir::Files); }
         QTemporaryDir dir;
         QString home = QDir::currentPath();
+        bool set = qputenv("XDG_STATE_HOME", QFile::encodeName(dir.path()));
     };
 
   private slots:
@@ -198,6 +203,7 @@ class MainWindowTest : public QObject {
             QVERIFY(app.program().ended);
             ClickCanvas(app, Qt::LeftButton, 20, 20);
             QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{1});
+            QCOMPARE(folder.Kept().size(), 1);  // the drawing not written
         }
         QVERIFY(QDir(folder.dir.path()).entryList(QDir::Files).isEmpty());
     }
@@ -297,9 +303,45 @@ class MainWindowTest : public QObject {
         QCOMPARE(QFile::exists("Qelt-CAD-float.csv"), written);
     }
 
+    // Not while a line is added; then, with the line not written, once the drawing is kept.
+    void aDroppedDataFileTakesThePlaceOfTheDrawing() {
+        InTemporaryFolder folder;
+        QFile file("section.csv");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kExampleFile) > 0);
+        file.close();
+        const QString path = QFileInfo(file).absoluteFilePath();
+        Application app;
+        StartAndDrawAPoint(app);
+        const auto drop = [&] {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(&app.mapWindow(), &enter);
+            QDropEvent event({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            const QObject call;  // answers only a question that the drop asks
+            QTimer::singleShot(0, &call, [] {
+                qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
+                    ->button(QMessageBox::Discard)
+                    ->click();
+            });
+            QCoreApplication::sendEvent(&app.mapWindow(), &event);
+        };
+        drop();
+        QVERIFY(app.mainWindow().findChild<QMessageBox*>("AlertBox")->close());
+        QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{1});
+        QTest::mouseClick(app.mainWindow().Button3_EditDone_8cbn, Qt::LeftButton);
+        drop();
+        QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{2});
+        QCOMPARE(app.mainWindow().ConcludingInfoToUser8lbl->text(),
+                 "Read 1 line, 2 points from " + path);
+        QCOMPARE(folder.Kept().size(), 1);
+    }
+
+    // With nothing drawn, or with a drawing read and not changed, it asks nothing.
     void closingTheMainWindowEndsTheProgram() {
         Application app;
         app.Start();
+        app.Open(std::get<qelt::DrawingState>(qelt::ReadDataFile(kExampleFile)), "f");
         QTimer::singleShot(0, &app.mainWindow(), [&] { app.mainWindow().close(); });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(app.program().ended);

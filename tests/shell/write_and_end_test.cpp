@@ -7,7 +7,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "shell/application.h"
 #include "support/example_file.h"
@@ -75,17 +77,32 @@ void WriteAndEndTest::cleanup() {
     dir_.reset();
 }
 
+// The button names the file it writes; the one it replaces is kept as its ~; standard output says
+// so.
 void WriteAndEndTest::writesTheDrawingAndEnds() {
+    QFile old(kName);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old\r\n") == 5);
+    old.close();
     qelt::shell::Application app;
     app.Start();
     DrawOneLine(app);
     QVERIFY(WriteAndEnd(app) != nullptr);
     QCOMPARE(WriteAndEnd(app)->text(), QString("Write && End"));
+    const QString path = QDir(dir_->path()).absoluteFilePath(kName);
+    QCOMPARE(WriteAndEnd(app)->toolTip(), path);
 
+    std::ostringstream out;
+    std::streambuf* const standardOutput = std::cout.rdbuf(out.rdbuf());
     QTimer::singleShot(0, [&app] { PressWriteAndEnd(app); });
-    QCOMPARE(QApplication::exec(), 0);
+    const int status = QApplication::exec();
+    std::cout.rdbuf(standardOutput);
+    QCOMPARE(status, 0);
+    QCOMPARE(QString::fromStdString(out.str()),
+             "qelt-cad: wrote " + path + " (1 line, 2 points); the file it replaced is kept as " +
+                 path + "~\n");
 
     QCOMPARE(Read(kName), kOneLine);
+    QCOMPARE(Read(kName + "~"), QByteArray("old\r\n"));
     QVERIFY(!app.mainWindow().isVisible());
     QVERIFY(!app.crossSectionWindow().isVisible());
     QCOMPARE(app.mainWindow().findChild<QMessageBox*>("AlertBox"), nullptr);

@@ -32,12 +32,21 @@ void RecordingCanvas::DrawLine(Single x1, Single y1, Single x2, Single y2, Integ
     calls.push_back("line " + Describe({x1, y1, x2, y2}, width, colour));
 }
 
-std::optional<std::string> FakeOutput::Replace(const std::string& name, const std::string& bytes) {
+std::variant<Written, WriteFailure> FakeOutput::Replace(const std::string& name,
+                                                        const std::string& bytes) {
     if (failure) {
-        return failure;
+        return WriteFailure{*failure};
     }
     files.emplace_back(name, bytes);
-    return std::nullopt;
+    return Written{"/work/" + name, ""};
+}
+
+std::variant<std::string, WriteFailure> FakeOutput::Keep(const std::string& bytes) {
+    if (failure) {
+        return WriteFailure{*failure};
+    }
+    kept.push_back(bytes);
+    return "/state/" + std::to_string(kept.size()) + ".csv";
 }
 
 FakeWorld::FakeWorld(Single width, Single height)

@@ -35,18 +35,25 @@ class FakeClock : public Clock {
 
 class FakeOutput : public FileOutput {
   public:
-    std::optional<std::string> failure;  // set to make every write fail with this reason
+    std::optional<std::string> failure;  // makes every write and keep fail with this reason
     std::vector<std::pair<std::string, std::string>> files;
-    std::optional<std::string> Replace(const std::string& name, const std::string& bytes) override;
+    std::vector<std::string> kept;
+    std::variant<Written, WriteFailure> Replace(const std::string& name,
+                                                const std::string& bytes) override;
+    std::variant<std::string, WriteFailure> Keep(const std::string& bytes) override;
 };
 
 class FakeSession : public Session {
   public:
     std::vector<Form> shown;
     std::vector<std::string> alerts;
+    std::vector<std::string> printed;  // "out: " or "err: " and the line
     bool ended = false;
     void Show(Form form) override { shown.push_back(form); }
     void Alert(const std::string& text) override { alerts.push_back(text); }
+    void Print(Stream stream, const std::string& line) override {
+        printed.push_back((stream == Stream::Output ? "out: " : "err: ") + line);
+    }
     void End() override { ended = true; }
 };
 

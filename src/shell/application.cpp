@@ -161,7 +161,7 @@ void Application::AddShortcut(const QList<QKeySequence>& keys,
 }
 
 void Application::WireBackdrop() {
-    auto* drops = new PictureDrops([this](const QString& path) { DropBackdrop(path); }, &main_);
+    auto* drops = new PictureDrops([this](const std::string& path) { DropBackdrop(path); }, &main_);
     for (QWidget* window : ShownWindows()) {
         drops->Watch(window);
     }
@@ -177,7 +177,7 @@ void Application::ShowBackdrop(const Backdrop& backdrop) {
 }
 
 // A picture that cannot be shown leaves the drawing and the backdrop as they were.
-void Application::DropBackdrop(const QString& path) {
+void Application::DropBackdrop(const std::string& path) {
     auto read = ReadBackdrop(path);
     if (const auto* error = std::get_if<QString>(&read)) {
         session_.Alert(error->toStdString());

@@ -45,7 +45,7 @@ class Application {
     void AddShortcut(const QList<QKeySequence>& keys, const std::function<void()>& handler);
     // Pictures dropped on the windows, and Ctrl+B to hide and show the backdrop.
     void WireBackdrop();
-    void DropBackdrop(const QString& path);
+    void DropBackdrop(const std::string& path);
     void ToggleBackdrop();
     void Repaint();
     // The main window's close box: a drawing is not lost without asking.

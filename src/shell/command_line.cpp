@@ -29,7 +29,9 @@ void Describe(QCommandLineParser& parser) {
                       "or a window. OUT ends in .png, .svg or .pdf.",
                       "OUT"});
     parser.addOption(
-        {"scale", "Pixels of a PNG picture per canvas pixel, 1 to 8 (2 unless given).", "N", "2"});
+        {"scale",
+         "With --export, pixels of a PNG picture per canvas pixel, 1 to 8 (2 unless given).", "N",
+         "2"});
 }
 
 // Each byte of an argument as one character, so that a name that is not UTF-8 comes back from

@@ -98,7 +98,7 @@ std::variant<Plain, QString> Plainly(const QByteArray& bytes, PictureBudget& bud
 std::variant<qint64, QString> RasterCost(QImageReader& reader) {
     const QSize size = reader.size();
     if (!size.isValid()) {
-        return "damaged: " + reader.errorString();
+        return QString("damaged: its size cannot be read");
     }
     const QPixelFormat pixel = QImage::toPixelFormat(reader.imageFormat());
     const int channelBits =
@@ -152,6 +152,8 @@ std::variant<qint64, QString> CountInnerPicture(const QByteArray& bytes, int dep
 
 // The picture is read from memory, so that whatever it names is not looked for.
 std::variant<ReadPicture, QString> DecodePicture(const QByteArray& bytes) {
+    // For any picture whose size the checks could not tell, the renderer's inside an SVG too.
+    QImageReader::setAllocationLimit(kDecodedLimitMB);
     PictureBudget budget;
     auto plain = Plainly(bytes, budget);
     if (const auto* why = std::get_if<QString>(&plain)) {
@@ -185,7 +187,6 @@ std::variant<ReadPicture, QString> DecodePicture(const QByteArray& bytes) {
         return *why;
     }
     const QSize size = reader.size();
-    QImageReader::setAllocationLimit(kDecodedLimitMB);
     QImage picture = reader.read();
     if (picture.isNull()) {
         return "damaged: " + reader.errorString();

@@ -19,13 +19,13 @@ constexpr double kLongestSide = 1e6;
 
 constexpr const char* kRefersElsewhere = "an SVG that refers to other files";
 
-// A length in pixels as the renderer measures one (90 to the inch), or nothing where it is
-// relative to the view box.
+// A length in pixels as the renderer measures one (90 to the inch; a unit it does not know
+// leaves the number as it is), or nothing where it is relative to the view box.
 std::optional<double> Pixels(const QString& length) {
     static const QRegularExpression form(
-        R"(^\s*([-+]?(?:\d+\.?\d*|\.\d+)(?:[eE][-+]?\d+)?)\s*(px|pt|pc|mm|cm|in)?\s*$)");
+        R"(^\s*([-+]?(?:\d+\.?\d*|\.\d+)(?:[eE][-+]?\d+)?)\s*([a-zA-Z%]*))");
     const QRegularExpressionMatch match = form.match(length);
-    if (!match.hasMatch()) {
+    if (!match.hasMatch() || match.captured(2) == "%") {
         return std::nullopt;
     }
     const QString unit = match.captured(2);

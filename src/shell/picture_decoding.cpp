@@ -192,7 +192,8 @@ std::variant<ReadPicture, QString> DecodePicture(const QByteArray& bytes) {
         return "damaged: " + reader.errorString();
     }
     picture.convertTo(QImage::Format_ARGB32_Premultiplied);  // in place where it can be
-    return ReadPicture{std::move(picture), size.isValid() ? size : picture.size()};
+    const QSize shown = size.isValid() ? size : picture.size();
+    return ReadPicture{std::move(picture), shown};
 }
 
 }  // namespace qelt::shell

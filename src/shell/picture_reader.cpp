@@ -10,12 +10,16 @@
 
 #include <QDeadlineTimer>
 #include <QGuiApplication>
+#include <QThreadPool>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <system_error>
+#include <variant>
 
 #include "shell/display.h"
 #include "shell/picture_decoding.h"
@@ -122,6 +126,8 @@ void Serve() {
     char name[] = "qelt-cad";
     char* argv[] = {name, nullptr};
     const QGuiApplication application(argc, argv);
+    // Every thread would take its share of the address space, however many cores there are.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
     auto decoded = DecodePicture(ReadStandardInput());
     if (const auto* why = std::get_if<QString>(&decoded)) {
         Answer(*why);
@@ -157,6 +163,17 @@ bool ReadExactly(int from, void* data, qint64 size, const QDeadlineTimer& deadli
     return true;
 }
 
+// A message may quote the file, which could hold characters that steer a terminal.
+QString Printable(QString text) {
+    for (QChar& character : text) {
+        if (character.category() == QChar::Other_Control ||
+            character.category() == QChar::Other_Format) {
+            character = QChar::ReplacementCharacter;
+        }
+    }
+    return text;
+}
+
 std::optional<std::variant<ReadPicture, QString>> TakeAnswer(int from, bool& late) {
     const QDeadlineTimer deadline(kWaitSeconds * 1000);
     Header header;
@@ -168,7 +185,7 @@ std::optional<std::variant<ReadPicture, QString>> TakeAnswer(int from, bool& lat
         if (!ReadExactly(from, message.data(), message.size(), deadline, late)) {
             return std::nullopt;
         }
-        return QString::fromUtf8(message);
+        return Printable(QString::fromUtf8(message));
     }
     const qint64 bytes = qint64{header.width} * header.height * 4;
     if (header.width <= 0 || header.height <= 0 || bytes > kDecodedLimitMB * kMB) {

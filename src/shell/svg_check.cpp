@@ -48,11 +48,12 @@ QSizeF StatedSize(const QXmlStreamAttributes& root) {
 }
 
 // The pictures a data URL may be taken to hold: the standard reading, and the one of a decoder
-// that takes whatever follows its last "base64,".
+// that takes whatever follows its last "base64,". One without data holds no picture, which a
+// renderer might then look for as a file.
 std::vector<QByteArray> DataPictures(QStringView url) {
     const qsizetype comma = url.indexOf(',');
     if (comma < 0) {
-        return {};
+        return {QByteArray()};
     }
     QByteArray standard = QByteArray::fromPercentEncoding(url.sliced(comma + 1).toUtf8());
     if (url.first(comma).endsWith(QLatin1String(";base64"), Qt::CaseInsensitive)) {

@@ -34,9 +34,11 @@ int ShowRefusal(const QString& message) {
     return 2;
 }
 
-// Without a display at all, the message on standard error is all there is.
+// Without a display at all, the message on standard error is all there is; Qt's own lines
+// about the display add nothing to it.
 int RefuseFile(int& argc, char* argv[], const QString& message) {
     Refuse(message);
+    qelt::shell::HoldQtMessagesUnlessAsked();
     const auto application = qelt::shell::OpenDisplay(argc, argv, {"", 2});
     return ShowRefusal(message);
 }

@@ -170,7 +170,7 @@ void Application::AddShortcut(const QList<QKeySequence>& keys,
 }
 
 void Application::WireBackdrop() {
-    auto* drops = new PictureDrops([this](const QString& path) { DropFile(path); }, &main_);
+    auto* drops = new PictureDrops([this](const std::string& path) { DropFile(path); }, &main_);
     for (QWidget* window : ShownWindows()) {
         drops->Watch(window);
     }
@@ -185,9 +185,9 @@ void Application::WireOpening() {
         Qt::mightBeRichText(path) ? Qt::convertFromPlainText(path, Qt::WhiteSpaceNoWrap) : path);
 }
 
-void Application::DropFile(const QString& path) {
-    if (auto read = ReadDroppedDrawing(QFile::encodeName(path).toStdString())) {
-        OpenRead(*read, path);
+void Application::DropFile(const std::string& path) {
+    if (auto read = ReadDroppedDrawing(path)) {
+        OpenRead(*read, ShownName(path));
     } else {
         DropBackdrop(path);
     }
@@ -241,7 +241,7 @@ void Application::ShowBackdrop(const Backdrop& backdrop) {
 }
 
 // A picture that cannot be shown leaves the drawing and the backdrop as they were.
-void Application::DropBackdrop(const QString& path) {
+void Application::DropBackdrop(const std::string& path) {
     auto read = ReadBackdrop(path);
     if (const auto* error = std::get_if<QString>(&read)) {
         session_.Alert(error->toStdString());

@@ -48,9 +48,10 @@ class Application {
     void WireBackdrop();
     // Data files dropped or chosen with Ctrl+O; where "Write && End" writes, as its tooltip.
     void WireOpening();
-    // A data file dropped opens in place of the drawing, a picture goes under it.
-    void DropFile(const QString& path);
-    void DropBackdrop(const QString& path);
+    // A data file dropped opens in place of the drawing, a picture goes under it; `path` is the
+    // system's bytes.
+    void DropFile(const std::string& path);
+    void DropBackdrop(const std::string& path);
     void OpenWithDialog();
     // The drawing read from `path`, or why it cannot be: in place of the drawing on the screen,
     // once that is written or kept, or the user is told why not.

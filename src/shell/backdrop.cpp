@@ -1,26 +1,47 @@
+// A picture under the drawing to trace over: read from a file, fitted to the canvas, lightened.
 #include "shell/backdrop.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QImageReader>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QPainter>
+#include <cerrno>
+#include <optional>
+#include <system_error>
+
+#include "shell/drawing_file.h"
+#include "shell/picture_decoding.h"
+#include "shell/picture_reader.h"
 
 namespace qelt::shell {
 
 namespace {
 
-constexpr int kDecodeLimitMB = 256;
-// An SVG has no pixels of its own: it is drawn this large on its longer side, enough for the
-// canvas on a screen scaled by 200 %.
-constexpr int kSvgLongSide = 2048;
-
-QString Refused(const QString& path, const QString& why) {
-    return QString("%1: %2").arg(path, why);
+QString Refused(const std::string& path, const QString& why) {
+    return QString("%1: %2").arg(ShownName(path), why);
 }
 
-// Every decoded pixel takes four bytes.
-bool TooLarge(QSize size) {
-    return qint64{size.width()} * size.height() * 4 > qint64{kDecodeLimitMB} << 20;
+// A folder, a pipe or a device is no picture: reading a pipe waits for a writer, and a device
+// such as /dev/zero never ends.
+std::optional<QString> NotAFile(const struct stat& info) {
+    if (S_ISDIR(info.st_mode)) {
+        return "is a folder, not a picture";
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return "is a pipe, device or socket, not a picture";
+    }
+    if (info.st_size > kPictureFileLimitMB * kMB) {
+        return QString("larger than %1 MB, more than a picture file may be")
+            .arg(kPictureFileLimitMB);
+    }
+    return std::nullopt;
+}
+
+QString CannotBeRead(int error) {
+    return error == ENOENT ? QString("no such file")
+                           : "cannot be read: " +
+                                 QString::fromStdString(std::generic_category().message(error));
 }
 
 // Half way to white, channel by channel: c becomes c / 2 + 128, rounded down.
@@ -35,46 +56,39 @@ void Lighten(QImage& image) {
 
 }  // namespace
 
-// The size is looked at before the picture is decoded, so that a huge one is refused at once.
-std::variant<Backdrop, QString> ReadBackdrop(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return Refused(path, "no such file");
+// The kind and size are looked at before the file is opened, and again on what was opened, in
+// case it changed in between; the open does not wait, whatever was put there. The reader is
+// given the open file, never its name.
+std::variant<Backdrop, QString> ReadBackdrop(const std::string& path) {
+    if (path.empty()) {
+        return QString("IMAGE is an empty name; give the name of a picture");
     }
-    // Reading a pipe would wait for a writer, and a device may never end.
-    if (!info.isFile()) {
-        return Refused(path, info.isDir() ? "is a folder, not a picture"
-                                          : "is a pipe, device or socket, not a picture");
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return Refused(path, CannotBeRead(errno));
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Refused(path, "cannot be read: " + file.errorString());
+    if (auto why = NotAFile(info)) {
+        return Refused(path, *why);
     }
-    QImageReader reader(&file);
-    reader.setAutoTransform(true);  // a photograph the right way up
-    if (!reader.canRead()) {
-        return Refused(path, "not a picture this program can read (PNG, JPEG, BMP, GIF or SVG)");
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return Refused(path, CannotBeRead(errno));
     }
-    const QSize size = reader.size();
-    if (reader.format().startsWith("svg") && !size.isEmpty()) {
-        reader.setScaledSize(size.scaled(kSvgLongSide, kSvgLongSide, Qt::KeepAspectRatio));
+    std::variant<ReadPicture, QString> read;
+    if (::fstat(descriptor, &info) != 0) {
+        read = CannotBeRead(errno);
+    } else if (auto why = NotAFile(info)) {
+        read = *why;
+    } else {
+        read = ReadPictureInChild(descriptor);
     }
-    const QSize decoded = reader.scaledSize().isValid() ? reader.scaledSize() : size;
-    if (TooLarge(decoded)) {
-        return Refused(path, QString("%1 x %2 pixels, more than %3 MB once decoded")
-                                 .arg(decoded.width())
-                                 .arg(decoded.height())
-                                 .arg(kDecodeLimitMB));
+    ::close(descriptor);
+    if (const auto* error = std::get_if<QString>(&read)) {
+        return Refused(path, *error);
     }
-    // For formats that do not tell their size beforehand.
-    QImageReader::setAllocationLimit(kDecodeLimitMB);
-    QImage picture = reader.read();
-    if (picture.isNull()) {
-        return Refused(path, "damaged: " + reader.errorString());
-    }
-    picture.setDevicePixelRatio(1);  // a name ending in @2x must not halve it
-    const QSize shown = size.isValid() ? size : picture.size();
-    return Backdrop{std::move(picture), info.fileName(), shown};
+    auto& [picture, size] = std::get<ReadPicture>(read);
+    const std::size_t slash = path.rfind('/');
+    return Backdrop{std::move(picture), ShownName(path.substr(slash + 1)), size};
 }
 
 QString BackdropNote(const Backdrop& backdrop) {

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QString>
+#include <string>
 #include <variant>
 
 namespace qelt::shell {
@@ -14,9 +15,11 @@ struct Backdrop {
     QSize size;    // the picture's own size in pixels (for an SVG, the size it states)
 };
 
-// The picture in the file, or a message that names the file and says why it cannot be shown:
-// missing, not a picture, damaged, or more than 256 MB once decoded.
-std::variant<Backdrop, QString> ReadBackdrop(const QString& path);
+// The picture in the file at `path`, a name as the file system encodes it, or a message that
+// names the file and says why it cannot be shown: missing, not a regular file, not a picture,
+// damaged, or over one of the limits within which every picture is read (time, memory, and no
+// other file than this one).
+std::variant<Backdrop, QString> ReadBackdrop(const std::string& path);
 
 // What the completion line says of a backdrop when it is shown.
 QString BackdropNote(const Backdrop& backdrop);

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
+#include <optional>
 
 namespace qelt::shell {
 
@@ -28,7 +29,9 @@ void Describe(QCommandLineParser& parser) {
                       "or a window. OUT ends in .png, .svg or .pdf.",
                       "OUT"});
     parser.addOption(
-        {"scale", "Pixels of a PNG picture per canvas pixel, 1 to 8 (2 unless given).", "N", "2"});
+        {"scale",
+         "With --export, pixels of a PNG picture per canvas pixel, 1 to 8 (2 unless given).", "N",
+         "2"});
 }
 
 // Each byte of an argument as one character, so that a name that is not UTF-8 comes back from
@@ -50,6 +53,29 @@ QString Readable(const QString& text) {
     return QString::fromLocal8Bit(text.toLatin1());
 }
 
+// An option given twice would leave one of its values unused, and --scale is of use only to
+// --export; a scale is one plain digit.
+std::optional<QString> Misused(const QCommandLineParser& parser) {
+    for (const auto& [name, shown] :
+         {std::pair("backdrop", "-b (--backdrop)"), std::pair("export", "--export"),
+          std::pair("scale", "--scale")}) {
+        if (parser.isSet(name) && parser.values(name).size() > 1) {
+            return QString("%1 can be given only once.").arg(shown);
+        }
+    }
+    if (!parser.isSet("scale")) {
+        return std::nullopt;
+    }
+    if (!parser.isSet("export")) {
+        return QString("--scale goes with --export only.");
+    }
+    const QString scale = parser.value("scale");
+    if (scale.size() != 1 || scale[0] < '1' || scale[0] > '8') {
+        return QString("--scale takes one digit from 1 to 8.");
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(int argc, char* argv[]) {
@@ -69,16 +95,18 @@ CommandLine ParseCommandLine(int argc, char* argv[]) {
         parser.showVersion();
     } else if (parser.positionalArguments().size() > 1) {
         result.error = "Only one FILE can be opened.";
+    } else if (auto why = Misused(parser)) {
+        result.error = *why;
     } else if (!parser.positionalArguments().isEmpty()) {
         result.file = Bytes(parser.positionalArguments().constFirst());
     }
     if (parser.isSet("backdrop")) {
-        result.backdrop = Readable(parser.value("backdrop"));
+        result.backdrop = Bytes(parser.value("backdrop"));
     }
     if (parser.isSet("export")) {
-        result.exportTo = Readable(parser.value("export"));
+        result.exportTo = Bytes(parser.value("export"));
     }
-    result.scale = parser.value("scale");
+    result.scale = parser.value("scale").toInt();
     if (!result.error.isEmpty()) {
         result.error += "\n\n" + parser.helpText();
     }

@@ -9,11 +9,12 @@ namespace qelt::shell {
 
 // What the arguments ask for.
 struct CommandLine {
-    std::optional<std::string> file;  // the data file to open, as the bytes the system gave
-    std::optional<QString> backdrop;  // a picture to show under the drawing
-    std::optional<QString> exportTo;  // where to write a picture of the drawing, without windows
-    QString scale;                    // a PNG picture's pixels per canvas pixel, as given
-    QString error;                    // why the arguments cannot be taken, with the usage
+    // Names as the bytes the system gave.
+    std::optional<std::string> file;      // the data file to open
+    std::optional<std::string> backdrop;  // a picture to show under the drawing
+    std::optional<std::string> exportTo;  // where to write a picture of the drawing
+    int scale = 2;                        // a PNG picture's pixels per canvas pixel
+    QString error;                        // why the arguments cannot be taken, with the usage
 };
 
 // Reads the arguments as they are, with no display: the window system's own options are none

@@ -1,3 +1,4 @@
+// The display: the application object on it, and what the program says where there is none.
 #include "shell/display.h"
 
 #include <QByteArray>
@@ -42,7 +43,15 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
     }
 }
 
+void Drop(QtMsgType, const QMessageLogContext&, const QString&) {}
+
 }  // namespace
+
+void HoldQtMessagesUnlessAsked() {
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES")) {
+        qInstallMessageHandler(Drop);
+    }
+}
 
 std::unique_ptr<QApplication> OpenDisplay(int& argc, char* argv[], WithoutDisplay without) {
     // Nothing of a run is kept to restore it, and a session manager would start the program

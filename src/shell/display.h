@@ -19,6 +19,10 @@ inline constexpr WithoutDisplay kNoDisplayFound{"qelt-cad: no display found (is 
 // advice for whoever installed it; the program says `without.says` and ends with its status.
 std::unique_ptr<QApplication> OpenDisplay(int& argc, char* argv[], WithoutDisplay without);
 
+// Where the program has the only say, as in a picture made without a display: Qt's and the
+// image libraries' own lines go nowhere, unless QT_LOGGING_RULES asks for them.
+void HoldQtMessagesUnlessAsked();
+
 // False on the platforms that draw into memory only (offscreen, minimal), where no one could
 // answer a message box.
 bool SeenByAPerson();

@@ -1,15 +1,17 @@
+// Pictures of a drawing written to a file, without a display and without a window.
 #include "shell/export.h"
 
-#include <QFileInfo>
-#include <optional>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <iostream>
+#include <optional>
 
 #include "shell/backdrop.h"
+#include "shell/display.h"
 #include "shell/drawing_file.h"
+#include "shell/export_file.h"
 #include "shell/main_window.h"
 #include "shell/picture_page.h"
 #include "shell/windowless_program.h"
@@ -18,7 +20,6 @@ namespace qelt::shell {
 
 namespace {
 
-constexpr int kMaxScale = 8;
 // The backdrop under a vector picture, in pixels per canvas pixel: sharp when printed large.
 constexpr qreal kVectorBackdropRatio = 2;
 constexpr int kDotsPerInch = 96;  // a canvas pixel of an SVG or PDF picture, as on a screen
@@ -30,21 +31,21 @@ int Say(const QString& message, int status) {
     return status;
 }
 
-std::optional<Format> FormatOf(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == "png") {
+std::optional<Format> FormatOf(const std::string& path) {
+    const QString name = ShownName(path).toLower();
+    if (name.endsWith(".png")) {
         return Format::Png;
     }
-    if (suffix == "svg") {
+    if (name.endsWith(".svg")) {
         return Format::Svg;
     }
-    if (suffix == "pdf") {
+    if (name.endsWith(".pdf")) {
         return Format::Pdf;
     }
     return std::nullopt;
 }
 
-bool PaintPng(QSaveFile& file, const PicturePage& page, int scale) {
+bool PaintPng(QBuffer& file, const PicturePage& page, int scale) {
     QImage image(page.size() * scale, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.scale(scale, scale);
@@ -53,7 +54,7 @@ bool PaintPng(QSaveFile& file, const PicturePage& page, int scale) {
     return image.save(&file, "PNG");
 }
 
-bool PaintSvg(QSaveFile& file, const PicturePage& page) {
+bool PaintSvg(QBuffer& file, const PicturePage& page) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(page.size());
@@ -70,7 +71,7 @@ bool PaintSvg(QSaveFile& file, const PicturePage& page) {
 }
 
 // One page exactly the picture's size.
-bool PaintPdf(QSaveFile& file, const PicturePage& page) {
+bool PaintPdf(QBuffer& file, const PicturePage& page) {
     QPdfWriter pdf(&file);
     pdf.setCreator("qelt-cad");
     pdf.setTitle(page.title());
@@ -86,17 +87,19 @@ bool PaintPdf(QSaveFile& file, const PicturePage& page) {
     return painter.end();
 }
 
-// Through a save file, so that a failed write leaves no part of a picture behind.
-int Write(const QString& out, Format format, int scale, const PicturePage& page) {
-    QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Say(out + ": cannot be written: " + file.errorString(), 1);
-    }
+// Made in memory whole, since the painters' writers say nothing of a failed write, then written
+// and synced with every step checked.
+int Write(const std::string& out, Format format, int scale, const PicturePage& page) {
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     const bool painted = format == Format::Png   ? PaintPng(file, page, scale)
                          : format == Format::Svg ? PaintSvg(file, page)
                                                  : PaintPdf(file, page);
-    if (!painted || !file.commit()) {
-        return Say(out + ": cannot be written: " + file.errorString(), 1);
+    if (!painted) {
+        return Say(ShownName(out) + ": cannot be written: the picture could not be made", 1);
+    }
+    if (auto why = WriteWhole(out, file.data())) {
+        return Say(ShownName(out) + ": " + *why, 1);
     }
     return 0;
 }
@@ -105,23 +108,30 @@ int Write(const QString& out, Format format, int scale, const PicturePage& page)
 
 int ExportWithoutDisplay(int& argc, char* argv[], const CommandLine& command) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    HoldQtMessagesUnlessAsked();
     const QGuiApplication application(argc, argv);
     return ExportPicture(command);
 }
 
+// The name written to is looked at before anything is read: it must not be one of the files read.
 int ExportPicture(const CommandLine& command) {
-    bool whole = false;
-    const int scale = command.scale.toInt(&whole);
-    if (!whole || scale < 1 || scale > kMaxScale) {
-        return Say(QString("--scale takes a whole number from 1 to %1").arg(kMaxScale), 2);
-    }
     if (!command.file) {
         return Say("--export needs the FILE to draw", 2);
     }
-    const QString& out = *command.exportTo;
+    const std::string& out = *command.exportTo;
+    if (out.empty()) {
+        return Say("OUT is an empty name; give the name of the picture to write", 1);
+    }
     const std::optional<Format> format = FormatOf(out);
     if (!format) {
-        return Say(out + ": the name must end in .png, .svg or .pdf", 1);
+        return Say(ShownName(out) + ": the name must end in .png, .svg or .pdf", 1);
+    }
+    std::vector<std::string> inputs{*command.file};
+    if (command.backdrop) {
+        inputs.push_back(*command.backdrop);
+    }
+    if (auto why = RefusedPictureFile(out, inputs)) {
+        return Say(ShownName(out) + ": " + *why, 1);
     }
     auto read = ReadDrawingFile(*command.file);
     if (const auto* error = std::get_if<QString>(&read)) {
@@ -135,14 +145,14 @@ int ExportPicture(const CommandLine& command) {
         if (const auto* error = std::get_if<QString>(&picture)) {
             return Say(*error, 2);
         }
-        const qreal ratio = format == Format::Png ? scale : kVectorBackdropRatio;
+        const qreal ratio = format == Format::Png ? command.scale : kVectorBackdropRatio;
         background = BackdropRaster(std::get<Backdrop>(picture).picture, size, ratio);
     }
     // The reader takes only points that every step of drawing them can hold.
     PictureCanvas canvas(size, place.size(), background);
-    const AxisLabels labels =
-        DrawOpened(canvas, std::get<DrawingState>(read), *command.file);
-    return Write(out, *format, scale, PicturePage(canvas, labels, ShownName(*command.file)));
+    const AxisLabels labels = DrawOpened(canvas, std::get<DrawingState>(read), *command.file);
+    return Write(out, *format, command.scale,
+                 PicturePage(canvas, labels, ShownName(*command.file)));
 }
 
 }  // namespace qelt::shell

@@ -6,9 +6,9 @@
 namespace qelt::shell {
 
 // Writes the picture that `command` asks for with --export and returns the program's status (0
-// written; 1 OUT cannot be written or has no known suffix; 2 a bad FILE, backdrop or scale),
-// saying why on standard error. Needs no display: it makes its own application object, from
-// `argc` and `argv`, on the offscreen platform.
+// written; 1 OUT cannot be written, has no known suffix, or is a link, a special file or one of
+// the files read; 2 a bad FILE or backdrop), saying why on standard error in one line. Needs no
+// display: it makes its own application object, from `argc` and `argv`, on the offscreen platform.
 int ExportWithoutDisplay(int& argc, char* argv[], const CommandLine& command);
 
 // The picture of the drawing in `command.file` as the program shows it right after opening it,

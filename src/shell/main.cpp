@@ -1,6 +1,8 @@
+// The program's start: its command line, the data file and the picture it names, the windows.
 #include <QApplication>
 #include <QMessageBox>
 #include <algorithm>
+#include <csignal>
 #include <iostream>
 
 #include "shell/application.h"
@@ -10,6 +12,7 @@
 #include "shell/drawing_file.h"
 #include "shell/export.h"
 #include "shell/message_box.h"
+#include "shell/picture_reader.h"
 
 namespace {
 
@@ -31,9 +34,11 @@ int ShowRefusal(const QString& message) {
     return 2;
 }
 
-// Without a display at all, the message on standard error is all there is.
+// Without a display at all, the message on standard error is all there is; Qt's own lines
+// about the display add nothing to it.
 int RefuseFile(int& argc, char* argv[], const QString& message) {
     Refuse(message);
+    qelt::shell::HoldQtMessagesUnlessAsked();
     const auto application = qelt::shell::OpenDisplay(argc, argv, {"", 2});
     return ShowRefusal(message);
 }
@@ -41,6 +46,11 @@ int RefuseFile(int& argc, char* argv[], const QString& message) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (qelt::shell::IsPictureReader(argc, argv)) {
+        qelt::shell::ServePictureReader();
+    }
+    // A write past the file size limit fails, with its cause, rather than ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication::setApplicationName("qelt-cad");
     QCoreApplication::setApplicationVersion(QELT_VERSION);
     const qelt::shell::CommandLine command = qelt::shell::ParseCommandLine(argc, argv);
@@ -61,17 +71,16 @@ int main(int argc, char* argv[]) {
         }
         drawing = std::get<qelt::DrawingState>(std::move(read));
     }
-    const auto application = qelt::shell::OpenDisplay(argc, argv, qelt::shell::kNoDisplayFound);
-    // A picture is read once there is a display: an SVG may hold text, and fonts need one.
+    // The picture's reader needs no display of its own.
     std::optional<qelt::shell::Backdrop> backdrop;
     if (command.backdrop) {
         auto read = qelt::shell::ReadBackdrop(*command.backdrop);
         if (const auto* error = std::get_if<QString>(&read)) {
-            Refuse(*error);
-            return ShowRefusal(*error);
+            return RefuseFile(argc, argv, *error);
         }
         backdrop = std::get<qelt::shell::Backdrop>(std::move(read));
     }
+    const auto application = qelt::shell::OpenDisplay(argc, argv, qelt::shell::kNoDisplayFound);
     qelt::shell::Application program;
     program.Start();
     if (drawing) {

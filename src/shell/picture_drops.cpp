@@ -7,11 +7,16 @@ namespace qelt::shell {
 
 namespace {
 
-// The path of the one local file being dragged, or nothing.
-QString DraggedFile(const QDropEvent* event) {
+// The path of the one local file being dragged, or nothing: its bytes as the URL encodes them,
+// which need not be UTF-8.
+std::string DraggedFile(const QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    return urls.size() == 1 && urls.constFirst().isLocalFile() ? urls.constFirst().toLocalFile()
-                                                               : QString();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile() ||
+        !urls.constFirst().host().isEmpty()) {
+        return {};
+    }
+    return QByteArray::fromPercentEncoding(urls.constFirst().path(QUrl::FullyEncoded).toLatin1())
+        .toStdString();
 }
 
 }  // namespace
@@ -32,8 +37,8 @@ bool PictureDrops::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     }
     auto* drop = static_cast<QDropEvent*>(event);
-    const QString path = DraggedFile(drop);
-    if (path.isEmpty()) {
+    const std::string path = DraggedFile(drop);
+    if (path.empty()) {
         return QObject::eventFilter(watched, event);  // text still drops into a text box
     }
     drop->acceptProposedAction();

@@ -4,14 +4,16 @@
 #include <QObject>
 #include <QWidget>
 #include <functional>
+#include <string>
 
 namespace qelt::shell {
 
-// Takes one file dropped on a watched window, over any of its controls, and hands its path on.
+// Takes one file dropped on a watched window, over any of its controls, and hands its path on
+// as the file system encodes it.
 class PictureDrops : public QObject {
     Q_OBJECT
   public:
-    PictureDrops(std::function<void(const QString& path)> dropped, QObject* parent)
+    PictureDrops(std::function<void(const std::string& path)> dropped, QObject* parent)
         : QObject(parent), dropped_(std::move(dropped)) {}
 
     // The window takes drops, and so do its text boxes, which would otherwise type the path.
@@ -21,7 +23,7 @@ class PictureDrops : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    std::function<void(const QString&)> dropped_;
+    std::function<void(const std::string&)> dropped_;
 };
 
 }  // namespace qelt::shell

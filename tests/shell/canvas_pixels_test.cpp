@@ -4,12 +4,14 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstdio>
 #include <initializer_list>
 #include <utility>
 
 #include "interaction/mouse.h"
 #include "plotting/rendering.h"
 #include "shell/application.h"
+#include "support/picture_reader_main.h"
 
 using qelt::shell::Application;
 
@@ -228,7 +230,8 @@ class CanvasPixelsTest : public QObject {
         }
     }
 
-    // Pictures of the canvas's size in one colour each, lightened half way to white.
+    // Pictures of the canvas's size in one colour each, lightened half way to white; one has a
+    // name that is not UTF-8. A picture that refers to itself is refused like a damaged one.
     void aBackdropLiesUnderTheDrawingAndADroppedPictureReplacesIt() {
         QTemporaryDir dir;
         const auto picture = [&](const char* name, QColor colour) {
@@ -238,12 +241,21 @@ class CanvasPixelsTest : public QObject {
         };
         picture("red.png", QColor(200, 0, 0));
         picture("blue.bmp", QColor(0, 0, 201));
-        QFile damaged(dir.filePath("damaged.png"));
-        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\x89PNG\r\n\x1a\n") > 0);
-        damaged.close();
+        const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+        const QByteArray blue = folder + "blue.bmp", unnamed = folder + "bl\xe9u.bmp";
+        QVERIFY(std::rename(blue, unnamed) == 0);
+        const auto write = [&](const char* name, const QByteArray& bytes) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        };
+        write("damaged.png", "\x89PNG\r\n\x1a\n");
+        write("self.svg", R"(<svg xmlns="http://www.w3.org/2000/svg" width="9" height="9" )"
+                          R"(xmlns:xlink="http://www.w3.org/1999/xlink">)"
+                          R"(<image xlink:href="self.svg" width="9" height="9"/></svg>)");
         const auto drop = [&](QWidget* window, const char* name) {
             QMimeData data;
-            data.setUrls({QUrl::fromLocalFile(dir.filePath(name))});
+            data.setUrls(
+                {QUrl::fromEncoded("file://" + QByteArray(folder + name).toPercentEncoding("/"))});
             // A drop reaches only the window or control that took the drag as it entered.
             QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
             QCoreApplication::sendEvent(window, &enter);
@@ -256,11 +268,11 @@ class CanvasPixelsTest : public QObject {
         DrawLine(app, {{100, 100}, {300, 100}});
         QCOMPARE(Image(app).pixelColor(200, 100), kBlack);
         QCOMPARE(Image(app).pixelColor(200, 300), QColor(228, 128, 128));
-        drop(&app.mapWindow(), "blue.bmp");
+        drop(&app.mapWindow(), "bl\xe9u.bmp");
         QCOMPARE(Image(app).pixelColor(200, 100), kBlack);
         QCOMPARE(Image(app).pixelColor(200, 300), QColor(128, 128, 228));
         QCOMPARE(app.mainWindow().ConcludingInfoToUser8lbl->text(),
-                 "Backdrop blue.bmp, 785 x 442 pixels");
+                 "Backdrop bl\ufffdu.bmp, 785 x 442 pixels");
         app.program().drawing.LineCount8pint = 0;  // the next repaint puts the picture back
         qelt::RedrawAll(app.program().plotView());
         QCOMPARE(Image(app).pixelColor(200, 100), QColor(128, 128, 228));
@@ -271,6 +283,10 @@ class CanvasPixelsTest : public QObject {
         const auto* box = app.mainWindow().findChild<QMessageBox*>("AlertBox");
         QVERIFY(box != nullptr &&
                 box->text().startsWith(dir.filePath("damaged.png") + ": damaged"));
+        drop(&app.mainWindow(), "self.svg");
+        QCOMPARE(box->text(), dir.filePath("self.svg") + ": an SVG that refers to other files");
+        QCOMPARE(Image(app).pixelColor(200, 300), QColor(128, 128, 228));
+        QVERIFY(std::remove(unnamed) == 0);  // a name the temporary folder cannot take away
     }
 
     void aRepaintStartsFromAWhiteCanvas() {
@@ -289,5 +305,5 @@ const QColor CanvasPixelsTest::kNearBlack(1, 1, 1);
 const QColor CanvasPixelsTest::kLightGrey(192, 192, 192);
 const QColor CanvasPixelsTest::kWhite(255, 255, 255);
 
-QTEST_MAIN(CanvasPixelsTest)
+QELT_TEST_MAIN_READING_PICTURES(CanvasPixelsTest)
 #include "canvas_pixels_test.moc"

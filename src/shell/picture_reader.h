@@ -1,0 +1,28 @@
+// A picture decoded in a process of its own, under limits of time and memory set by the program.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <variant>
+
+namespace qelt::shell {
+
+// A picture as the reader hands it back.
+struct ReadPicture {
+    QImage picture;  // 32 bits a pixel, whatever the file held
+    QSize size;      // the picture's own size in pixels (for an SVG, the size it states)
+};
+
+// Whether this start of the program is the reader of one picture that the program started.
+bool IsPictureReader(int argc, char* argv[]);
+
+// The reader's whole run: takes the picture file from its standard input, decodes it within the
+// limits and hands the pixels, or why there are none, to its standard output; never returns.
+[[noreturn]] void ServePictureReader();
+
+// Starts the program again as the reader of the picture file open at `descriptor` and waits for
+// its answer a few seconds at most; a reader that crashes or overruns a limit only costs its own
+// process. Returns the picture or why it cannot be shown.
+std::variant<ReadPicture, QString> ReadPictureInChild(int descriptor);
+
+}  // namespace qelt::shell

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 
@@ -28,7 +29,9 @@ void Describe(QCommandLineParser& parser) {
                       "or a window. OUT ends in .png, .svg or .pdf.",
                       "OUT"});
     parser.addOption(
-        {"scale", "Pixels of a PNG picture per canvas pixel, 1 to 8 (2 unless given).", "N", "2"});
+        {"scale",
+         "Pixels of a PNG picture per canvas pixel, 1 to 8 (2 unless given); not for .svg or .pdf.",
+         "N", "2"});
 }
 
 // Each byte of an argument as one character, so that a name that is not UTF-8 comes back from
@@ -79,6 +82,11 @@ CommandLine ParseCommandLine(int argc, char* argv[]) {
         result.exportTo = Readable(parser.value("export"));
     }
     result.scale = parser.value("scale");
+    // Only a PNG picture has pixels to count.
+    const QString format = QFileInfo(result.exportTo.value_or("")).suffix().toLower();
+    if (result.error.isEmpty() && parser.isSet("scale") && (format == "svg" || format == "pdf")) {
+        result.error = "--scale applies only to a .png picture.";
+    }
     if (!result.error.isEmpty()) {
         result.error += "\n\n" + parser.helpText();
     }

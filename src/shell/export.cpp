@@ -1,17 +1,17 @@
 #include "shell/export.h"
 
 #include <QFileInfo>
-#include <optional>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 #include <iostream>
+#include <optional>
 
 #include "shell/backdrop.h"
 #include "shell/drawing_file.h"
 #include "shell/main_window.h"
 #include "shell/picture_page.h"
+#include "shell/svg_picture.h"
 #include "shell/windowless_program.h"
 
 namespace qelt::shell {
@@ -48,28 +48,16 @@ bool PaintPng(QSaveFile& file, const PicturePage& page, int scale) {
     QImage image(page.size() * scale, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.scale(scale, scale);
-    page.Paint(painter);
+    page.Paint(painter, false);
     painter.end();
     return image.save(&file, "PNG");
 }
 
 bool PaintSvg(QSaveFile& file, const PicturePage& page) {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(page.size());
-    svg.setViewBox(QRect(QPoint(), page.size()));
-    svg.setResolution(kDotsPerInch);
-    svg.setTitle(page.title());
-    svg.setDescription("A drawing by qelt-cad");
-    QPainter painter;
-    if (!painter.begin(&svg)) {
-        return false;
-    }
-    page.Paint(painter);
-    return painter.end();
+    return WriteSvg(file, page);
 }
 
-// One page exactly the picture's size.
+// One page exactly the picture's size, each line one path.
 bool PaintPdf(QSaveFile& file, const PicturePage& page) {
     QPdfWriter pdf(&file);
     pdf.setCreator("qelt-cad");
@@ -82,7 +70,7 @@ bool PaintPdf(QSaveFile& file, const PicturePage& page) {
     if (!painter.begin(&pdf)) {
         return false;
     }
-    page.Paint(painter);
+    page.Paint(painter, true);
     return painter.end();
 }
 
@@ -140,9 +128,10 @@ int ExportPicture(const CommandLine& command) {
     }
     // The reader takes only points that every step of drawing them can hold.
     PictureCanvas canvas(size, place.size(), background);
-    const AxisLabels labels =
-        DrawOpened(canvas, std::get<DrawingState>(read), *command.file);
-    return Write(out, *format, scale, PicturePage(canvas, labels, ShownName(*command.file)));
+    const AxisLabels labels = DrawOpened(canvas, std::get<DrawingState>(read), *command.file);
+    // The file's name alone: a picture in a report names no folder of the user's.
+    const QString name = QFileInfo(ShownName(*command.file)).fileName();
+    return Write(out, *format, scale, PicturePage(canvas, labels, name));
 }
 
 }  // namespace qelt::shell

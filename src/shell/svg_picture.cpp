@@ -54,7 +54,7 @@ void WriteMarks(QXmlStreamWriter& svg, const std::vector<PictureCanvas::Shape>& 
             }
             group = &shape;
             if (shape.halo) {
-                StartGroup(svg, "halo", "Halo");
+                StartGroup(svg, "halo", "Halo under the lines");
             } else {
                 StartGroup(svg, QString("line-%1").arg(shape.line),
                            QString("Line %1, code %2").arg(shape.line).arg(shape.code));
@@ -69,7 +69,17 @@ void WriteMarks(QXmlStreamWriter& svg, const std::vector<PictureCanvas::Shape>& 
     }
 }
 
-// Drawn without smoothing, as on the screen, where every pixel has exactly the colour asked for.
+// Embedded at its own pixels, stretched over the canvas as on the screen.
+void WriteBackdrop(QXmlStreamWriter& svg, const QImage& background, const QRectF& area) {
+    StartGroup(svg, "backdrop", "Backdrop");
+    svg.writeEmptyElement("image");
+    svg.writeAttribute("width", Number(area.width()));
+    svg.writeAttribute("height", Number(area.height()));
+    svg.writeAttribute("preserveAspectRatio", "none");
+    svg.writeAttribute("xlink:href", EmbeddedPng(background));
+    svg.writeEndElement();
+}
+
 void WriteCanvas(QXmlStreamWriter& svg, const PicturePage& page) {
     const PictureCanvas& canvas = page.canvas();
     const QRectF area(QPointF(), canvas.size());
@@ -84,17 +94,12 @@ void WriteCanvas(QXmlStreamWriter& svg, const PicturePage& page) {
     svg.writeAttribute("transform",
                        QString("translate(%1,%2)").arg(page.origin().x()).arg(page.origin().y()));
     if (!canvas.background().isNull()) {
-        StartGroup(svg, "backdrop", "Backdrop");
-        svg.writeEmptyElement("image");
-        svg.writeAttribute("width", Number(area.width()));
-        svg.writeAttribute("height", Number(area.height()));
-        svg.writeAttribute("preserveAspectRatio", "none");
-        svg.writeAttribute("xlink:href", EmbeddedPng(canvas.background()));
-        svg.writeEndElement();
+        WriteBackdrop(svg, canvas.background(), area);
     }
     svg.writeStartElement("g");
     svg.writeAttribute("id", "drawing");
     svg.writeAttribute("clip-path", "url(#canvas-area)");
+    // Without smoothing, as on the screen, where every pixel has exactly the colour asked for.
     svg.writeAttribute("shape-rendering", "crispEdges");
     WriteMarks(svg, canvas.Shapes());
     svg.writeEndElement();

@@ -143,9 +143,9 @@ class ExportTest : public QObject {
         for (const auto& group : titled.globalMatch(svg)) {
             groups << group.captured(1) + ": " + group.captured(2);
         }
-        QCOMPARE(groups, QStringList({"backdrop: Backdrop", "halo: Halo", "line-1: Line 1, code GS",
-                                      "line-2: Line 2, code S1", "line-3: Line 3, code C",
-                                      "axis-labels: Axis labels"}));
+        QCOMPARE(groups, QStringList({"backdrop: Backdrop", "halo: Halo under the lines",
+                                      "line-1: Line 1, code GS", "line-2: Line 2, code S1",
+                                      "line-3: Line 3, code C", "axis-labels: Axis labels"}));
         QCOMPARE(svg.count("<path "), 4);
         QVERIFY(svg.contains("<title>drawing.csv</title>") && !svg.contains(dir_.path()));
     }

@@ -65,10 +65,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 # The libraries come from the binary itself; the window-system plugins are loaded at run time,
 # so no library dependency names them. The readers of PNG, BMP, JPEG and GIF pictures come with
-# the Qt GUI library's package, the SVG one with that of the Qt SVG library, which the binary
-# links for the SVG pictures it writes.
+# the Qt GUI library's package; the SVG one, also loaded at run time, with that of the Qt SVG
+# library.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-dejavu-core)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -1,5 +1,7 @@
 #include "platform/canvas.h"
 
+#include "state/checked.h"
+
 namespace qelt {
 
 void Canvas::Cls() {
@@ -9,13 +11,13 @@ void Canvas::Cls() {
 }
 
 void Canvas::PSet(Single x, Single y) {
-    PlotDot(x, y, drawWidth_, ForeColor());
+    PlotDot(x, y, MarkWidth(), MarkColour(ForeColor()));
     penX_ = x;
     penY_ = y;
 }
 
 void Canvas::Line(Single x, Single y, Long colour) {
-    DrawLine(penX_, penY_, x, y, drawWidth_, colour);
+    DrawLine(penX_, penY_, x, y, MarkWidth(), MarkColour(colour));
     penX_ = x;
     penY_ = y;
 }
@@ -23,6 +25,25 @@ void Canvas::Line(Single x, Single y, Long colour) {
 void Canvas::MoveTo(Single x, Single y) {
     penX_ = x;
     penY_ = y;
+}
+
+void Canvas::BeginHalo(Long colour) {
+    halo_ = Halo{colour, drawWidth_, penX_, penY_};
+}
+
+void Canvas::EndHalo() {
+    drawWidth_ = halo_->drawWidth;
+    penX_ = halo_->penX;
+    penY_ = halo_->penY;
+    halo_.reset();
+}
+
+Integer Canvas::MarkWidth() const {
+    return halo_ ? CheckedAdd(drawWidth_, Integer{2}) : drawWidth_;
+}
+
+Long Canvas::MarkColour(Long colour) const {
+    return halo_ ? halo_->colour : colour;
 }
 
 }  // namespace qelt

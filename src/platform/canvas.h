@@ -1,6 +1,9 @@
 // The drawing canvas: scale rectangle, pen and the drawing calls.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "state/types.h"
 
 namespace qelt {
@@ -41,13 +44,33 @@ class Canvas {
     // The pen moves to (x, y), drawing nothing.
     void MoveTo(Single x, Single y);
 
+    // Whether a picture lies under the drawing, from which the marks need a halo to stand out.
+    virtual bool ShowsPicture() const { return false; }
+    // Until EndHalo every dot and line is drawn in `colour`, a pixel wider on each side; EndHalo
+    // puts the pen and its width back where BeginHalo found them.
+    void BeginHalo(Long colour);
+    void EndHalo();
+    // The marks drawn from here on are those of line `line`, whose code is `code`.
+    virtual void MarksOfLine(Integer /*line*/, const std::string& /*code*/) {}
+
   protected:
+    bool InHalo() const { return halo_.has_value(); }
     virtual void ClearRaster() = 0;
     virtual void PlotDot(Single x, Single y, Integer width, Long colour) = 0;
     virtual void DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width,
                           Long colour) = 0;
 
   private:
+    // The halo's colour and what BeginHalo found, to put back.
+    struct Halo {
+        Long colour;
+        Integer drawWidth;
+        Single penX, penY;
+    };
+
+    Integer MarkWidth() const;
+    Long MarkColour(Long colour) const;
+
     Single width_;
     Single height_;
     Single outerWidth_;
@@ -56,6 +79,7 @@ class Canvas {
     Integer drawWidth_ = 1;
     Single penX_ = 0;
     Single penY_ = 0;
+    std::optional<Halo> halo_;
 };
 
 }  // namespace qelt

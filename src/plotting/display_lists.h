@@ -14,6 +14,7 @@ struct SymbolRec {
     Long Color = 0;
     Single Size = 0;
     Integer Width = 0;
+    Integer Line = 0;  // the line of the point it marks
 };
 
 // The drawing as segments and point symbols, rebuilt from the line table for every repaint.

@@ -33,17 +33,56 @@ void AddLineSegments(PlotView v, Integer line, Long colour, Integer width) {
         const PointRec& from = PointOf(v.drawing, line, i);
         const PointRec& to = PointOf(v.drawing, line, i + 1);
         const Integer k = ++v.lists.SegCount8pint;
-        v.lists.Segs8pudt[k] = SegRec{from.X, from.Y, to.X, to.Y, colour, width};
+        v.lists.Segs8pudt[k] = SegRec{from.X, from.Y, to.X, to.Y, colour, width, line};
     }
 }
 
 // The list has room for every point of the pool; past its end the last entry would be
 // overwritten, so the latest point would still get its mark.
-void AddSymbol(DisplayLists& lists, Single x, Single y, SymbolKind kind, Long colour, Single size) {
+void AddSymbol(DisplayLists& lists, Single x, Single y, SymbolKind kind, Long colour, Single size,
+               Integer line) {
     Integer& count = lists.SymbolCount8pint;
     count = std::min<Integer>(count + 1, kSymbolLimit);
     lists.Symbols8pudt[count] =
-        SymbolRec{Nearest(x), Nearest(y), kind, colour, size, Nearest(size)};
+        SymbolRec{Nearest(x), Nearest(y), kind, colour, size, Nearest(size), line};
+}
+
+// Tells the canvas whose marks follow whenever the line changes, so that a picture can keep
+// each line's marks together.
+void Announce(PlotView v, Integer line, Integer& announced) {
+    if (line != announced) {
+        announced = line;
+        v.canvas.MarksOfLine(line, v.drawing.Lines8pudt[line].Code.str());
+    }
+}
+
+// Every segment, then every symbol over them.
+void PaintLists(PlotView v) {
+    DisplayLists& lists = v.lists;
+    Integer line = 0;
+    for (Integer k = 1; k <= lists.SegCount8pint; ++k) {
+        const SegRec& s = lists.Segs8pudt[k];
+        Announce(v, s.Line, line);
+        DrawSegment(v, s.X1, s.Y1, s.X2, s.Y2, s.Color, s.Width);
+    }
+    line = 0;
+    for (Integer k = 1; k <= lists.SymbolCount8pint; ++k) {
+        SymbolRec& s = lists.Symbols8pudt[k];
+        Announce(v, s.Line, line);
+        DrawSymbol(v, s.Kind, s.X, s.Y, s.Color, s.Size, s.Width);
+    }
+}
+
+// Over a picture, everything is first drawn a pixel wider on each side in a light halo, so
+// that dark and light lines alike stand out from whatever lies under them. All of the halo
+// comes before any mark: a halo drawn just under its own mark would cut into the marks before
+// it where they meet. The lines are then drawn as they are without a picture.
+void PaintHalo(PlotView v) {
+    const Integer lastWidth = v.lastWidth;
+    v.canvas.BeginHalo(v.palette.White8plng);
+    PaintLists(v);
+    v.canvas.EndHalo();
+    v.lastWidth = lastWidth;
 }
 
 }  // namespace
@@ -64,22 +103,17 @@ void BuildDisplayList(PlotView v) {
         const Integer points = v.drawing.Lines8pudt[line].PtCount;
         for (Integer position = 1; position <= points; ++position) {
             const PointRec& point = PointOf(v.drawing, line, position);
-            AddSymbol(v.lists, point.X, point.Y, SymbolKind::Square, colour, kSquareSize);
+            AddSymbol(v.lists, point.X, point.Y, SymbolKind::Square, colour, kSquareSize, line);
         }
     }
 }
 
 void PaintCanvas(PlotView v) {
     v.canvas.Cls();
-    DisplayLists& lists = v.lists;
-    for (Integer k = 1; k <= lists.SegCount8pint; ++k) {
-        const SegRec& s = lists.Segs8pudt[k];
-        DrawSegment(v, s.X1, s.Y1, s.X2, s.Y2, s.Color, s.Width);
+    if (v.canvas.ShowsPicture()) {
+        PaintHalo(v);
     }
-    for (Integer k = 1; k <= lists.SymbolCount8pint; ++k) {
-        SymbolRec& s = lists.Symbols8pudt[k];
-        DrawSymbol(v, s.Kind, s.X, s.Y, s.Color, s.Size, s.Width);
-    }
+    PaintLists(v);
     if (v.zoomBoxShown) {
         DrawZoomOverlay(v);
     }

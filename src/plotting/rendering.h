@@ -8,7 +8,8 @@ namespace qelt {
 // BuildDisplayList, then PaintCanvas.
 void RedrawAll(PlotView v);
 void BuildDisplayList(PlotView v);
-// Clears the canvas and draws every segment, every symbol and the zoom box while it is shown.
+// Clears the canvas and draws every segment, every symbol and the zoom box while it is shown;
+// over a picture, a light halo under the segments and symbols first.
 void PaintCanvas(PlotView v);
 // Draws one symbol. A width of 0 is drawn as 1 and that width is written back into `width`, so
 // that a display-list entry keeps the width it was painted at.

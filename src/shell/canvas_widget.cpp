@@ -69,7 +69,7 @@ void CanvasWidget::SetBackdropShown(bool shown) {
 }
 
 const QImage* CanvasWidget::Background() {
-    if (picture_.isNull() || !shown_) {
+    if (!ShowsPicture()) {
         return nullptr;
     }
     if (background_.isNull() || background_.devicePixelRatio() != image_.devicePixelRatio()) {
@@ -103,7 +103,7 @@ void CanvasWidget::PutDownBackground() {
 
 // The band reaches at most half its width times the square root of 2 beyond its end points.
 void CanvasWidget::Mark(QPointF a, QPointF b, int width) {
-    if (picture_.isNull() || !shown_) {
+    if (!ShowsPicture()) {
         return;  // a white clear fills the whole image
     }
     // Whole device pixels: truncation moves a bound by less than the one pixel to spare.

@@ -38,6 +38,7 @@ class CanvasWidget : public QFrame, public Canvas {
     const QImage& backdropPicture() const { return picture_; }
     void SetBackdropShown(bool shown);
     bool backdropShown() const { return shown_; }
+    bool ShowsPicture() const override { return !picture_.isNull() && shown_; }
 
   protected:
     void ClearRaster() override;

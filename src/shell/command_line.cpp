@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 #include <optional>
@@ -30,8 +31,9 @@ void Describe(QCommandLineParser& parser) {
                       "OUT"});
     parser.addOption(
         {"scale",
-         "With --export, pixels of a PNG picture per canvas pixel, 1 to 8 (2 unless given).", "N",
-         "2"});
+         "With --export, pixels of a PNG picture per canvas pixel, 1 to 8 (2 unless given); not "
+         "for .svg or .pdf.",
+         "N", "2"});
 }
 
 // Each byte of an argument as one character, so that a name that is not UTF-8 comes back from
@@ -72,6 +74,11 @@ std::optional<QString> Misused(const QCommandLineParser& parser) {
     const QString scale = parser.value("scale");
     if (scale.size() != 1 || scale[0] < '1' || scale[0] > '8') {
         return QString("--scale takes one digit from 1 to 8.");
+    }
+    // Only a PNG picture has pixels to count.
+    const QString format = QFileInfo(parser.value("export")).suffix().toLower();
+    if (format == "svg" || format == "pdf") {
+        return QString("--scale applies only to a .png picture.");
     }
     return std::nullopt;
 }

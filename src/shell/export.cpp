@@ -2,9 +2,9 @@
 #include "shell/export.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 #include <iostream>
 #include <optional>
 
@@ -14,6 +14,7 @@
 #include "shell/export_file.h"
 #include "shell/main_window.h"
 #include "shell/picture_page.h"
+#include "shell/svg_picture.h"
 #include "shell/windowless_program.h"
 
 namespace qelt::shell {
@@ -49,28 +50,16 @@ bool PaintPng(QBuffer& file, const PicturePage& page, int scale) {
     QImage image(page.size() * scale, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.scale(scale, scale);
-    page.Paint(painter);
+    page.Paint(painter, false);
     painter.end();
     return image.save(&file, "PNG");
 }
 
 bool PaintSvg(QBuffer& file, const PicturePage& page) {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(page.size());
-    svg.setViewBox(QRect(QPoint(), page.size()));
-    svg.setResolution(kDotsPerInch);
-    svg.setTitle(page.title());
-    svg.setDescription("A drawing by qelt-cad");
-    QPainter painter;
-    if (!painter.begin(&svg)) {
-        return false;
-    }
-    page.Paint(painter);
-    return painter.end();
+    return WriteSvg(file, page);
 }
 
-// One page exactly the picture's size.
+// One page exactly the picture's size, each line one path.
 bool PaintPdf(QBuffer& file, const PicturePage& page) {
     QPdfWriter pdf(&file);
     pdf.setCreator("qelt-cad");
@@ -83,7 +72,7 @@ bool PaintPdf(QBuffer& file, const PicturePage& page) {
     if (!painter.begin(&pdf)) {
         return false;
     }
-    page.Paint(painter);
+    page.Paint(painter, true);
     return painter.end();
 }
 
@@ -151,8 +140,9 @@ int ExportPicture(const CommandLine& command) {
     // The reader takes only points that every step of drawing them can hold.
     PictureCanvas canvas(size, place.size(), background);
     const AxisLabels labels = DrawOpened(canvas, std::get<DrawingState>(read), *command.file);
-    return Write(out, *format, command.scale,
-                 PicturePage(canvas, labels, ShownName(*command.file)));
+    // The file's name alone: a picture in a report names no folder of the user's.
+    const QString name = QFileInfo(ShownName(*command.file)).fileName();
+    return Write(out, *format, command.scale, PicturePage(canvas, labels, name));
 }
 
 }  // namespace qelt::shell

@@ -68,7 +68,7 @@ const InertLabel kInertLabels[] = {
     {"Label9", "project: <-----project- ---->", {9750, 60, 2500, 240}},
     {"Label4", "add/delete cpt to section", {3450, 420, 2200, 240}},
     {"Label8", "make trangle based zone", {5700, 420, 2200, 240}},
-    {"Label3", "Cross Section lateral distance (feet)", {3000, 8640, 3600, 240}},
+    {"Label3", kDistanceCaption, kDistanceCaptionTwips},
     {"FoundLine_8lbl", "Found line", {12705, 5100, 1650, 240}},
     {"foundpt_8lbl", "found pt", {12705, 5340, 1650, 240}},
     {"selectedLine_8lbl", "selected line", {12705, 5580, 1650, 240}},
@@ -178,10 +178,10 @@ void MainWindow::AddInertControls() {
         Label(this, name.toLatin1().constData(), QString("comment %1").arg(i),
               {14550, 3300 + 300 * i, 2200, 240});
     }
-    auto* image = Place<QLabel>(this, "Image2", {}, {150, 4725, 285, 1365});
-    image->setPixmap(VerticalCaption("Elevation (feet)", image->size(), kWarm, image->font(),
+    auto* image = Place<QLabel>(this, "Image2", {}, kElevationCaptionTwips);
+    image->setPixmap(VerticalCaption(kElevationCaption, image->size(), kWarm, image->font(),
                                      devicePixelRatioF()));
-    image->setAccessibleName("Elevation (feet)");
+    image->setAccessibleName(kElevationCaption);
 }
 
 void MainWindow::KeepFocusOnTheAction(const QWidget* focusedBefore) {

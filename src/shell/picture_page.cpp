@@ -1,7 +1,11 @@
 #include "shell/picture_page.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
 #include <cmath>
+
+#include "shell/main_window.h"
+#include "shell/twips.h"
 
 namespace qelt::shell {
 
@@ -10,45 +14,85 @@ namespace {
 constexpr qreal kGap = 6;         // around the page, and between the canvas and its labels
 constexpr int kLabelPixels = 12;  // the labels' font
 
-}  // namespace
-
-PicturePage::PicturePage(const PictureCanvas& canvas, AxisLabels labels, QString title)
-    : canvas_(canvas), labels_(std::move(labels)), title_(std::move(title)) {
-    font_.setPixelSize(kLabelPixels);
-    const QFontMetricsF metrics(font_);
-    // Whole pixels, so that the canvas's pixels stay on the picture's pixels.
-    side_ = std::ceil(std::max(metrics.horizontalAdvance(labels_.top),
-                               metrics.horizontalAdvance(labels_.bottom)));
-    line_ = std::ceil(metrics.height());
-    origin_ = {kGap + side_ + kGap, kGap};
+QRectF InPixels(const QRect& twips) {
+    return TwipRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
-QSizeF PicturePage::CanvasSize() const {
-    return {canvas_.ScaleWidth(), canvas_.ScaleHeight()};
+}  // namespace
+
+// The titles keep the window's distances from its canvas along the canvas's edges: the
+// elevation a little below the middle of the left edge, the lateral distance some way in from
+// the left end of the bottom edge.
+PicturePage::PicturePage(const PictureCanvas& canvas, const AxisLabels& labels, QString title)
+    : canvas_(canvas), title_(std::move(title)) {
+    font_.setPixelSize(kLabelPixels);
+    const QFontMetricsF metrics(font_);
+    const auto advance = [&](const QString& words) { return metrics.horizontalAdvance(words); };
+    // Whole pixels, so that the canvas's pixels stay on the picture's pixels.
+    const qreal side =
+        std::ceil(std::max({advance(labels.top), advance(labels.bottom), metrics.height()}));
+    line_ = std::ceil(metrics.height());
+    origin_ = {kGap + side + kGap, kGap};
+    const QSizeF area = canvas.size();
+    const qreal beside = origin_.x() - kGap;
+    const qreal below = origin_.y() + area.height() + kGap + metrics.ascent();
+    const QRectF window = CanvasPlace();
+    const qreal elevationDrop = InPixels(kElevationCaptionTwips).center().y() - window.center().y();
+    const qreal distanceIn = InPixels(kDistanceCaptionTwips).left() - window.left();
+    texts_ = {
+        {labels.top, {beside, origin_.y() + metrics.ascent()}, Qt::AlignRight, false},
+        {labels.bottom,
+         {beside, origin_.y() + area.height() - metrics.descent()},
+         Qt::AlignRight,
+         false},
+        {labels.left, {origin_.x(), below}, Qt::AlignLeft, false},
+        {labels.right, {origin_.x() + area.width(), below}, Qt::AlignRight, false},
+        {kElevationCaption,
+         {beside - side / 2 + (metrics.ascent() - metrics.descent()) / 2,
+          origin_.y() + area.height() / 2 + elevationDrop},
+         Qt::AlignHCenter,
+         true},
+        {kDistanceCaption, {origin_.x() + distanceIn, below}, Qt::AlignLeft, false},
+    };
 }
 
 QSize PicturePage::size() const {
-    const QSizeF canvas = CanvasSize();
-    return QSizeF(origin_.x() + canvas.width() + kGap,
-                  origin_.y() + canvas.height() + kGap + line_ + kGap)
+    const QSizeF area = canvas_.size();
+    return QSizeF(origin_.x() + area.width() + kGap,
+                  origin_.y() + area.height() + kGap + line_ + kGap)
         .toSize();
 }
 
-void PicturePage::Paint(QPainter& painter) const {
+QRectF PicturePage::frame() const {
+    return {origin_ - QPointF(0.5, 0.5), QSizeF(canvas_.size()) + QSizeF(1, 1)};
+}
+
+void PicturePage::Paint(QPainter& painter, bool byLine) const {
     painter.fillRect(QRectF(QPointF(), size()), Qt::white);
+    painter.save();
     painter.translate(origin_);
-    canvas_.Paint(painter);
-    const QSizeF canvas = CanvasSize();
+    if (byLine) {
+        canvas_.PaintShapes(painter);
+    } else {
+        canvas_.Paint(painter);
+    }
+    painter.restore();
     painter.setPen(QPen(Qt::gray, 1));
-    painter.drawRect(QRectF(QPointF(-0.5, -0.5), canvas.grownBy({0.5, 0.5, 0.5, 0.5})));
+    painter.drawRect(frame());
     painter.setPen(Qt::black);
     painter.setFont(font_);
-    const QRectF beside(-kGap - side_, 0, side_, canvas.height());
-    painter.drawText(beside, Qt::AlignRight | Qt::AlignTop, labels_.top);
-    painter.drawText(beside, Qt::AlignRight | Qt::AlignBottom, labels_.bottom);
-    const QRectF below(0, canvas.height() + kGap, canvas.width(), line_);
-    painter.drawText(below, Qt::AlignLeft | Qt::AlignTop, labels_.left);
-    painter.drawText(below, Qt::AlignRight | Qt::AlignTop, labels_.right);
+    const QFontMetricsF metrics(font_);
+    for (const PageText& text : texts_) {
+        const qreal advance = metrics.horizontalAdvance(text.words);
+        const qreal start = text.anchor == Qt::AlignLeft    ? 0
+                            : text.anchor == Qt::AlignRight ? -advance
+                                                            : -advance / 2;
+        painter.save();
+        painter.translate(text.at);
+        painter.rotate(text.upward ? -90 : 0);
+        painter.drawText(QPointF(start, 0), text.words);
+        painter.restore();
+    }
 }
 
 }  // namespace qelt::shell

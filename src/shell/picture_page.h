@@ -1,35 +1,51 @@
-// A picture of a drawing laid out: the canvas in a thin frame with its four axis labels.
+// A picture of a drawing laid out: the canvas in a thin frame with its axis labels and titles.
 #pragma once
 
 #include <QFont>
 #include <QPainter>
+#include <vector>
 
 #include "shell/picture_canvas.h"
 #include "shell/windowless_program.h"
 
 namespace qelt::shell {
 
+// A text on the page, anchored by a point of its baseline: its left end, middle or right end.
+struct PageText {
+    QString words;
+    QPointF at;
+    Qt::AlignmentFlag anchor;  // Qt::AlignLeft, Qt::AlignHCenter or Qt::AlignRight
+    bool upward;               // turned a quarter anticlockwise about `at`
+};
+
 // The canvas with its axis labels where the main window has them: "top" and "bottom" left of
-// the canvas at its upper and lower edge, "left" and "right" below it at its two ends. Measured
-// in canvas pixels, on a white page.
+// the canvas at its upper and lower edge, "left" and "right" below it at its two ends; and the
+// window's two axis titles, the elevation upwards left of the canvas and the lateral distance
+// below it. Measured in canvas pixels, on a white page.
 class PicturePage {
   public:
-    PicturePage(const PictureCanvas& canvas, AxisLabels labels, QString title);
+    PicturePage(const PictureCanvas& canvas, const AxisLabels& labels, QString title);
 
     const QString& title() const { return title_; }
     QSize size() const;
-    void Paint(QPainter& painter) const;
+    const PictureCanvas& canvas() const { return canvas_; }
+    QPointF origin() const { return origin_; }  // the canvas's top-left corner
+    const QFont& font() const { return font_; }
+    const std::vector<PageText>& texts() const { return texts_; }
+    // The line through the middle of the canvas's frame, one pixel wide, outside the canvas.
+    QRectF frame() const;
+
+    // The whole page; `byLine` fills the marks of each line whole (see PictureCanvas::Shapes)
+    // where the screen draws them one by one.
+    void Paint(QPainter& painter, bool byLine) const;
 
   private:
-    QSizeF CanvasSize() const;
-
     const PictureCanvas& canvas_;
-    AxisLabels labels_;
     QString title_;
     QFont font_;
-    qreal side_ = 0;  // the room left of the canvas for its labels
+    QPointF origin_;
     qreal line_ = 0;  // a label's height
-    QPointF origin_;  // of the canvas
+    std::vector<PageText> texts_;
 };
 
 }  // namespace qelt::shell

@@ -43,6 +43,7 @@ struct SegRec {
     Integer Y2 = 0;
     Long Color = 0;
     Integer Width = 0;
+    Integer Line = 0;  // the line it is a segment of
 };
 
 // The whole drawing: the point pool, the polylines that refer to it, the (always empty) group

@@ -11,6 +11,8 @@
 #include "interaction/mouse.h"
 #include "plotting/rendering.h"
 #include "shell/application.h"
+#include "shell/backdrop.h"
+#include "support/contrast.h"
 #include "support/picture_reader_main.h"
 
 using qelt::shell::Application;
@@ -287,6 +289,26 @@ class CanvasPixelsTest : public QObject {
         QCOMPARE(box->text(), dir.filePath("self.svg") + ": an SVG that refers to other files");
         QCOMPARE(Image(app).pixelColor(200, 300), QColor(128, 128, 228));
         QVERIFY(std::remove(unnamed) == 0);  // a name the temporary folder cannot take away
+    }
+
+    // A light halo sets every line off from a light drawing and from a dark photograph alike.
+    void overABackdropTheFoundLineAndTheOthersStandOut() {
+        QTemporaryDir dir;
+        QVERIFY(DarkPhotograph({785, 442}).save(dir.filePath("dark.png")));
+        for (const QString& picture :
+             {QString(QELT_DOCS "/example-section.svg"), dir.filePath("dark.png")}) {
+            Application app;
+            app.Start();
+            app.ShowBackdrop(std::get<qelt::shell::Backdrop>(qelt::shell::ReadBackdrop(picture.toStdString())));
+            DrawLine(app, {{100, 100}, {300, 150}, {700, 120}});
+            DrawLine(app, {{100, 300}, {300, 250}, {700, 420}});
+            Click(app.mainWindow().Button2_SelectAssignUnassignYes_8cbn);
+            ClickCanvas(app, 200, 120);
+            QCOMPARE(app.program().drawing.SelectedLine8pint, qelt::Integer{1});
+            const QImage around = Image(app).copy(90, 90, 620, 340);  // a picture holds greys too
+            QCOMPARE_GE(LeastContrast(around, kLightGrey, {kBlack, kNearBlack, kLightGrey}), 1.5);
+            QCOMPARE_GE(LeastContrast(around, kNearBlack, {kBlack, kNearBlack, kLightGrey}), 3.0);
+        }
     }
 
     void aRepaintStartsFromAWhiteCanvas() {

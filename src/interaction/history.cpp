@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "interaction/actions.h"
+#include "interaction/program.h"
 #include "output/data_file.h"
 #include "plotting/rendering.h"
-#include "program/program.h"
 
 namespace qelt {
 

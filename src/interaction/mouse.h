@@ -1,7 +1,7 @@
 // The canvas and main-window mouse events, the press dispatch and the zoom step.
 #pragma once
 
-#include "program/program.h"
+#include "interaction/program.h"
 
 namespace qelt {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <variant>
 
-#include "program/program.h"
+#include "interaction/program.h"
 #include "shell/backdrop.h"
 #include "shell/fitting_label.h"
 #include "shell/key_routing.h"

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "interaction/open_drawing.h"
-#include "program/startup.h"
+#include "interaction/startup.h"
 
 namespace qelt::shell {
 

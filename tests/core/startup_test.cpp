@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "interaction/ending.h"
+#include "interaction/startup.h"
 #include "output/data_file.h"
-#include "program/startup.h"
 #include "support/scenario.h"
 
 namespace qelt::testing {

@@ -1,6 +1,6 @@
 #include "monkey/monkey_world.h"
 
-#include "program/startup.h"
+#include "interaction/startup.h"
 
 namespace qelt::testing {
 

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "program/startup.h"
+#include "interaction/startup.h"
 
 namespace qelt::testing {
 

@@ -1,4 +1,4 @@
-#include "program/startup.h"
+#include "interaction/startup.h"
 
 #include "interaction/actions.h"
 #include "interaction/history.h"

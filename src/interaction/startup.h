@@ -1,7 +1,7 @@
 // The start-up sequence that the main window's load event runs.
 #pragma once
 
-#include "program/program.h"
+#include "interaction/program.h"
 
 namespace qelt {
 

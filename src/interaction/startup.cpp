@@ -41,7 +41,7 @@ void StartPlotting(Program& p) {
 
 }  // namespace
 
-void Form_Load(Program& p) {
+void StartProgram(Program& p) {
     StartPlotting(p);
     ResetActionButtons(p);
     StartHistory(p);

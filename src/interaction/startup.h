@@ -5,6 +5,8 @@
 
 namespace qelt {
 
-void Form_Load(Program& p);
+// The main window's load event: the plot frame, the colours and an empty drawing set up, the
+// windows shown and the buttons idle; the empty drawing is the history's first step, and written.
+void StartProgram(Program& p);
 
 }  // namespace qelt

@@ -58,7 +58,7 @@ void Application::Place() {
 }
 
 void Application::Start() {
-    Run([](Program& p) { Form_Load(p); });
+    Run([](Program& p) { StartProgram(p); });
     // Not END, the first in the window's order: one stray space bar press would end the program.
     main_.Button1_NewRenameLeft_8cbn->setFocus();
     // Without a window manager no window would take keys before the first click.

@@ -44,7 +44,7 @@ AxisLabels DrawOpened(PictureCanvas& canvas, const DrawingState& drawing, const 
         canvas,
         MainControls{c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10], c[11]},
         clock, output, session});
-    Form_Load(p);
+    StartProgram(p);
     OpenDrawing(p, drawing, name);
     const Readouts shown = p.plotView().readouts;
     const auto text = [](const Control& label) { return QString::fromStdString(label.Caption()); };

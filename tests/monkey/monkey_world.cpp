@@ -36,7 +36,7 @@ void CopyCanvas(Canvas& to, const Canvas& from) {
 }  // namespace
 
 MonkeyWorld::MonkeyWorld() : program(Platform{canvas, Bind(), clock, output, session}) {
-    Form_Load(program);
+    StartProgram(program);
 }
 
 MonkeyWorld::MonkeyWorld(const MonkeyWorld& other)

@@ -53,7 +53,7 @@ FakeWorld::FakeWorld(Single width, Single height)
     : canvas(width, height), program(Platform{canvas, Bind(), clock, output, session}) {}
 
 Program& FakeWorld::Started() {
-    Form_Load(program);
+    StartProgram(program);
     return program;
 }
 

@@ -91,8 +91,8 @@ void PressToRepaint(benchmark::State& state) {
     qelt::ResetActionButtons(p);
     qelt::Button2Pressed(p);
     for (auto _ : state) {
-        qelt::CAD8pic_mousedown(p, 1, 0, 300, 230);
-        qelt::CAD8pic_mouseup(p, 1, 0, 300, 230);
+        qelt::CanvasPressed(p, 1, 300, 230);
+        qelt::CanvasReleased(p, 300, 230);
     }
 }
 

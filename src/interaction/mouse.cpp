@@ -171,10 +171,9 @@ void MouseDownDispatch(Program& p) {
 
 }  // namespace
 
-void CAD8pic_mousedown(Program& p, Integer Botton8iint, Integer, Single MouseX8isng,
-                       Single MouseY8isng) {
-    StorePosition(p, MouseX8isng, MouseY8isng);
-    p.mouse.MouseButton8pint = Botton8iint;
+void CanvasPressed(Program& p, Integer button, Single x, Single y) {
+    StorePosition(p, x, y);
+    p.mouse.MouseButton8pint = button;
     if (p.mouse.MouseState8pstr == PressState::MOVE) {
         Status(p, "       down   wasMove");
         p.mouse.MouseState8pstr = PressState::DOWN;
@@ -182,27 +181,25 @@ void CAD8pic_mousedown(Program& p, Integer Botton8iint, Integer, Single MouseX8i
     }
 }
 
-void CAD8pic_mousemove(Program& p, Integer Botton8iint, Integer, Single MouseX8isng,
-                       Single MouseY8isng) {
+void CanvasMoved(Program& p, Integer buttons, Single x, Single y) {
     p.mouse.MouseState8pstr = PressState::MOVE;
-    StorePosition(p, MouseX8isng, MouseY8isng);
-    p.mouse.MouseButton8pint = Botton8iint;
+    StorePosition(p, x, y);
+    p.mouse.MouseButton8pint = buttons;
     p.mouse.MouseWhere8pstr = MouseWhere::PIC;
     Status(p, "  Move ");
     RedrawThrottled(p);
 }
 
-void CAD8pic_mouseup(Program& p, Integer, Integer, Single MouseX8isng, Single MouseY8isng) {
-    StorePosition(p, MouseX8isng, MouseY8isng);
+void CanvasReleased(Program& p, Single x, Single y) {
+    StorePosition(p, x, y);
     p.mouse.MouseState8pstr = PressState::MOVE;
     Status(p, "   UP ");
 }
 
-void Form_MouseMove(Program& p, Integer Botton8iint, Integer, Single MouseX8isng,
-                    Single MouseY8isng) {
+void MovedOverWindow(Program& p, Integer buttons, Single x, Single y) {
     MouseState& m = p.mouse;
-    StorePosition(p, MouseX8isng, MouseY8isng);
-    m.MouseButton8pint = Botton8iint;
+    StorePosition(p, x, y);
+    m.MouseButton8pint = buttons;
     // Acts only on a move that changes both rounded coordinates.
     if (static_cast<Single>(m.MouseX8pint) == m.FormMouseLast8psng[0] ||
         static_cast<Single>(m.MouseY8pint) == m.FormMouseLast8psng[1]) {

@@ -110,16 +110,16 @@ void Application::CloseMainWindow() {
 void Application::Wire() {
     CanvasWidget& canvas = *main_.CAD8pic;
     canvas.onPress = [this](int b, float x, float y) {
-        Run([&](Program& p) { CAD8pic_mousedown(p, static_cast<Integer>(b), 0, x, y); });
+        Run([&](Program& p) { CanvasPressed(p, static_cast<Integer>(b), x, y); });
     };
     canvas.onMove = [this](int b, float x, float y) {
-        Run([&](Program& p) { CAD8pic_mousemove(p, static_cast<Integer>(b), 0, x, y); });
+        Run([&](Program& p) { CanvasMoved(p, static_cast<Integer>(b), x, y); });
     };
-    canvas.onRelease = [this](int b, float x, float y) {
-        Run([&](Program& p) { CAD8pic_mouseup(p, static_cast<Integer>(b), 0, x, y); });
+    canvas.onRelease = [this](int, float x, float y) {
+        Run([&](Program& p) { CanvasReleased(p, x, y); });
     };
     main_.onFormMove = [this](int b, float x, float y) {
-        Run([&](Program& p) { Form_MouseMove(p, static_cast<Integer>(b), 0, x, y); });
+        Run([&](Program& p) { MovedOverWindow(p, static_cast<Integer>(b), x, y); });
     };
     main_.onClose = [this] { CloseMainWindow(); };
 

@@ -7,35 +7,8 @@
 
 namespace qelt::shell {
 
-namespace {
-
-// Platform parts that show nothing; the controls keep the captions the program writes.
-class StoppedClock : public Clock {
-  public:
-    Single Timer() override { return 0; }
-};
-
-class NoFileOutput : public FileOutput {
-  public:
-    std::variant<Written, WriteFailure> Replace(const std::string&, const std::string&) override {
-        return WriteFailure{"no data file is written while a picture is made"};
-    }
-    std::variant<std::string, WriteFailure> Keep(const std::string&) override {
-        return WriteFailure{"no drawing is kept while a picture is made"};
-    }
-};
-
-class NoWindows : public Session {
-  public:
-    void Show(Form) override {}
-    void Alert(const std::string&) override {}
-    void Print(Stream, const std::string&) override {}
-    void End() override {}
-};
-
-}  // namespace
-
 AxisLabels DrawOpened(PictureCanvas& canvas, const DrawingState& drawing, const std::string& name) {
+    // Platform parts that show nothing; the controls keep the captions the program writes.
     std::array<KeptControl, 12> c;
     StoppedClock clock;
     NoFileOutput output;

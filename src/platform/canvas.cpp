@@ -4,6 +4,12 @@
 
 namespace qelt {
 
+namespace {
+
+constexpr Long kForeColour = 0;  // black, which nothing changes
+
+}  // namespace
+
 void Canvas::Cls() {
     ClearRaster();
     penX_ = 0;
@@ -11,7 +17,7 @@ void Canvas::Cls() {
 }
 
 void Canvas::PSet(Single x, Single y) {
-    PlotDot(x, y, MarkWidth(), MarkColour(ForeColor()));
+    PlotDot(x, y, MarkWidth(), MarkColour(kForeColour));
     penX_ = x;
     penY_ = y;
 }

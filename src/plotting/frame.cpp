@@ -100,7 +100,6 @@ void ComputePlotFrame(PlotView v) {
         return;
     }
     v.frame = next;
-    v.canvas.SetScaleMode(3);
     const Readouts& r = v.readouts;
     r.left.SetCaption(LabelText(next, next.WorldLeft8psng));
     r.right.SetCaption(LabelText(next, next.WorldRight8psng));

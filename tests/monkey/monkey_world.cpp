@@ -28,7 +28,6 @@ void CopyProgramState(Program& to, const Program& from) {
 }
 
 void CopyCanvas(Canvas& to, const Canvas& from) {
-    to.SetScaleMode(from.ScaleMode());
     to.SetDrawWidth(from.DrawWidth());
     to.PSet(from.CurrentX(), from.CurrentY());  // the only way to place the pen; draws nothing
 }

@@ -92,7 +92,7 @@ bool PointEditingStep(Program& p, bool& pickedUp) {
     if (d.FoundPoint8pint == NoLine || (button != 1 && button != 2)) {
         f.EditingPoints8pbol = true;
     } else if (button == 1) {
-        p.BeforePick = TablesOf(d);
+        p.beforePick = TablesOf(d);
         d.SelectedLine8pint = d.FoundLine8pint;
         d.SelectedPoint8pint = d.FoundPoint8pint;
         if (f.PickMidpoints8pbol && f.MidpointPicked8pbol) {

@@ -18,7 +18,7 @@ bool ReadyToOpen(Program& p) {
 
 void OpenDrawing(Program& p, const DrawingState& drawing, const std::string& name) {
     p.drawing = drawing;
-    p.WrittenFile = DataFileText(drawing);
+    p.writtenFile = DataFileText(drawing);
     ResetActionButtons(p);
     RedrawAll(p.plotView());
     p.platform.controls.ConcludingInfoToUser8lbl.SetCaption("Read " + LinesAndPoints(drawing) +

@@ -28,15 +28,15 @@ struct Program {
     DisplayLists lists;
     History history;
     // The drawing as it stood before the carried point was picked up, for Cancel to put back.
-    DrawingTables BeforePick;
+    DrawingTables beforePick;
     Integer ClickCycle8sint = 0;  // the line search's candidate counter, kept between presses
     Integer LastWidth8sint = 0;   // the pen width the clipped line primitive last set
     bool ended = false;           // once true, no further event reaches the program
     // The data file as last read or written (at start, the empty drawing's): a drawing that
     // makes another has changes not yet written.
-    std::string WrittenFile;
+    std::string writtenFile;
     // The data file of a drawing that could not be kept: asked again, the program goes on.
-    std::string UnkeptFile;
+    std::string unkeptFile;
 
     // What the plotting needs of the program at this moment.
     PlotView plotView() {

@@ -45,7 +45,7 @@ void StartProgram(Program& p) {
     StartPlotting(p);
     ResetActionButtons(p);
     StartHistory(p);
-    p.WrittenFile = DataFileText(p.drawing);  // an empty drawing holds nothing to keep
+    p.writtenFile = DataFileText(p.drawing);  // an empty drawing holds nothing to keep
 }
 
 }  // namespace qelt

@@ -19,12 +19,12 @@ void CopyProgramState(Program& to, const Program& from) {
     to.frame = frame;
     to.lists = lists;
     to.history = history;
-    to.BeforePick = beforePick;
+    to.beforePick = beforePick;
     to.ClickCycle8sint = cycle;
     to.LastWidth8sint = width;
     to.ended = ended;
-    to.WrittenFile = written;
-    to.UnkeptFile = unkept;
+    to.writtenFile = written;
+    to.unkeptFile = unkept;
 }
 
 void CopyCanvas(Canvas& to, const Canvas& from) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "shell/picture_canvas.h"
-#include "shell/windowless_program.h"
+#include "shell/start/windowless_program.h"
 
 namespace qelt::shell {
 

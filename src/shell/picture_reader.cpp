@@ -21,8 +21,8 @@
 #include <system_error>
 #include <variant>
 
-#include "shell/display.h"
 #include "shell/picture_decoding.h"
+#include "shell/start/display.h"
 
 extern char** environ;
 

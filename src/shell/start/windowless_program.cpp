@@ -1,4 +1,4 @@
-#include "shell/windowless_program.h"
+#include "shell/start/windowless_program.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // Pictures of a drawing written to a file, without a display and without a window.
 #pragma once
 
-#include "shell/command_line.h"
+#include "shell/start/command_line.h"
 
 namespace qelt::shell {
 

@@ -7,12 +7,12 @@
 
 #include "shell/application.h"
 #include "shell/backdrop.h"
-#include "shell/command_line.h"
-#include "shell/display.h"
 #include "shell/drawing_file.h"
-#include "shell/export.h"
 #include "shell/message_box.h"
 #include "shell/picture_reader.h"
+#include "shell/start/command_line.h"
+#include "shell/start/display.h"
+#include "shell/start/export.h"
 
 namespace {
 

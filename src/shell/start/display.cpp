@@ -1,5 +1,5 @@
 // The display: the application object on it, and what the program says where there is none.
-#include "shell/display.h"
+#include "shell/start/display.h"
 
 #include <QByteArray>
 #include <cstdlib>

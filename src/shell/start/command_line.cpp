@@ -1,4 +1,4 @@
-#include "shell/command_line.h"
+#include "shell/start/command_line.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // Pictures of a drawing written to a file, without a display and without a window.
-#include "shell/export.h"
+#include "shell/start/export.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -9,13 +9,13 @@
 #include <optional>
 
 #include "shell/backdrop.h"
-#include "shell/display.h"
 #include "shell/drawing_file.h"
 #include "shell/export_file.h"
 #include "shell/main_window.h"
 #include "shell/picture_page.h"
+#include "shell/start/display.h"
+#include "shell/start/windowless_program.h"
 #include "shell/svg_picture.h"
-#include "shell/windowless_program.h"
 
 namespace qelt::shell {
 

@@ -5,7 +5,7 @@
 #include "interaction/actions.h"
 #include "interaction/mouse.h"
 #include "plotting/rendering.h"
-#include "shell/application.h"
+#include "shell/app/application.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include <chrono>
 #include <string>
 
-#include "shell/application.h"
+#include "shell/app/application.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "interaction/mouse.h"
 #include "plotting/rendering.h"
-#include "shell/application.h"
+#include "shell/app/application.h"
 #include "shell/backdrop.h"
 #include "support/contrast.h"
 #include "support/picture_reader_main.h"
@@ -299,7 +299,8 @@ class CanvasPixelsTest : public QObject {
              {QString(QELT_DOCS "/example-section.svg"), dir.filePath("dark.png")}) {
             Application app;
             app.Start();
-            app.ShowBackdrop(std::get<qelt::shell::Backdrop>(qelt::shell::ReadBackdrop(picture.toStdString())));
+            app.ShowBackdrop(
+                std::get<qelt::shell::Backdrop>(qelt::shell::ReadBackdrop(picture.toStdString())));
             DrawLine(app, {{100, 100}, {300, 150}, {700, 120}});
             DrawLine(app, {{100, 300}, {300, 250}, {700, 420}});
             Click(app.mainWindow().Button2_SelectAssignUnassignYes_8cbn);

@@ -10,7 +10,7 @@
 #include <optional>
 #include <system_error>
 
-#include "shell/qt_platform.h"
+#include "shell/app/qt_platform.h"
 
 namespace {
 

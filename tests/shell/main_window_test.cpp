@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "output/read_data_file.h"
-#include "shell/application.h"
+#include "shell/app/application.h"
 #include "support/example_file.h"
 
 using qelt::shell::Application;

@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <map>
 
-#include "shell/application.h"
+#include "shell/app/application.h"
 #include "shell/secondary_windows.h"
 #include "shell/window_builder.h"
 

@@ -1,7 +1,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "shell/application.h"
+#include "shell/app/application.h"
 
 using qelt::shell::Application;
 

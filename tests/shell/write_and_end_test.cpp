@@ -11,7 +11,7 @@
 #include <memory>
 #include <sstream>
 
-#include "shell/application.h"
+#include "shell/app/application.h"
 #include "support/example_file.h"
 
 namespace {

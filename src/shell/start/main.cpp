@@ -5,7 +5,7 @@
 #include <csignal>
 #include <iostream>
 
-#include "shell/application.h"
+#include "shell/app/application.h"
 #include "shell/backdrop.h"
 #include "shell/drawing_file.h"
 #include "shell/message_box.h"

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <functional>
 
-#include "shell/qt_controls.h"
+#include "shell/app/qt_controls.h"
 
 namespace qelt::shell {
 

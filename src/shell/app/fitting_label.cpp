@@ -1,4 +1,4 @@
-#include "shell/fitting_label.h"
+#include "shell/app/fitting_label.h"
 
 #include <QFontMetrics>
 

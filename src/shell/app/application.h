@@ -9,12 +9,12 @@
 #include <variant>
 
 #include "interaction/program.h"
+#include "shell/app/fitting_label.h"
+#include "shell/app/key_routing.h"
+#include "shell/app/qt_controls.h"
+#include "shell/app/qt_platform.h"
 #include "shell/backdrop.h"
-#include "shell/fitting_label.h"
-#include "shell/key_routing.h"
 #include "shell/main_window.h"
-#include "shell/qt_controls.h"
-#include "shell/qt_platform.h"
 #include "shell/secondary_windows.h"
 
 namespace qelt::shell {

@@ -1,4 +1,4 @@
-#include "shell/qt_platform.h"
+#include "shell/app/qt_platform.h"
 
 #include <QApplication>
 #include <QMessageBox>

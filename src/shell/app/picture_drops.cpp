@@ -1,4 +1,4 @@
-#include "shell/picture_drops.h"
+#include "shell/app/picture_drops.h"
 
 #include <QDropEvent>
 #include <QMimeData>

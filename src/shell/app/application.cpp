@@ -1,4 +1,4 @@
-#include "shell/application.h"
+#include "shell/app/application.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -14,9 +14,9 @@
 #include "interaction/startup.h"
 #include "output/data_file.h"
 #include "plotting/rendering.h"
+#include "shell/app/picture_drops.h"
 #include "shell/close_question.h"
 #include "shell/drawing_file.h"
-#include "shell/picture_drops.h"
 #include "shell/placement.h"
 
 namespace qelt::shell {

@@ -1,4 +1,4 @@
-#include "shell/key_routing.h"
+#include "shell/app/key_routing.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/main_window.h"
-#include "shell/twips.h"
+#include "shell/windows/main_window.h"
+#include "shell/windows/twips.h"
 
 namespace qelt::shell {
 

@@ -12,8 +12,8 @@
 #include <map>
 
 #include "shell/app/application.h"
-#include "shell/secondary_windows.h"
-#include "shell/window_builder.h"
+#include "shell/windows/secondary_windows.h"
+#include "shell/windows/window_builder.h"
 
 using namespace qelt::shell;
 

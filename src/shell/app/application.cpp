@@ -15,9 +15,9 @@
 #include "output/data_file.h"
 #include "plotting/rendering.h"
 #include "shell/app/picture_drops.h"
-#include "shell/close_question.h"
 #include "shell/drawing_file.h"
-#include "shell/placement.h"
+#include "shell/windows/close_question.h"
+#include "shell/windows/placement.h"
 
 namespace qelt::shell {
 

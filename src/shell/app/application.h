@@ -14,8 +14,8 @@
 #include "shell/app/qt_controls.h"
 #include "shell/app/qt_platform.h"
 #include "shell/backdrop.h"
-#include "shell/main_window.h"
-#include "shell/secondary_windows.h"
+#include "shell/windows/main_window.h"
+#include "shell/windows/secondary_windows.h"
 
 namespace qelt::shell {
 

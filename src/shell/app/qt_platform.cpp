@@ -5,7 +5,7 @@
 #include <QTime>
 #include <iostream>
 
-#include "shell/message_box.h"
+#include "shell/windows/message_box.h"
 
 namespace qelt::shell {
 

@@ -11,11 +11,11 @@
 #include "shell/backdrop.h"
 #include "shell/drawing_file.h"
 #include "shell/export_file.h"
-#include "shell/main_window.h"
 #include "shell/picture_page.h"
 #include "shell/start/display.h"
 #include "shell/start/windowless_program.h"
 #include "shell/svg_picture.h"
+#include "shell/windows/main_window.h"
 
 namespace qelt::shell {
 

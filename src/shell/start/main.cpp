@@ -8,11 +8,11 @@
 #include "shell/app/application.h"
 #include "shell/backdrop.h"
 #include "shell/drawing_file.h"
-#include "shell/message_box.h"
 #include "shell/picture_reader.h"
 #include "shell/start/command_line.h"
 #include "shell/start/display.h"
 #include "shell/start/export.h"
+#include "shell/windows/message_box.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/window_builder.h"
+#include "shell/windows/window_builder.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -15,7 +15,7 @@
 #include <tuple>
 #include <vector>
 
-#include "shell/look.h"
+#include "shell/windows/look.h"
 
 namespace qelt::shell {
 

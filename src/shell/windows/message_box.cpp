@@ -1,4 +1,4 @@
-#include "shell/message_box.h"
+#include "shell/windows/message_box.h"
 
 #include <QLabel>
 

@@ -1,8 +1,8 @@
 // Where the windows open on the screen the program starts on.
 #pragma once
 
-#include "shell/main_window.h"
-#include "shell/secondary_windows.h"
+#include "shell/windows/main_window.h"
+#include "shell/windows/secondary_windows.h"
 
 namespace qelt::shell {
 

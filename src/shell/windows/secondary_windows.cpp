@@ -1,12 +1,12 @@
-#include "shell/secondary_windows.h"
+#include "shell/windows/secondary_windows.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "shell/message_box.h"
-#include "shell/window_builder.h"
+#include "shell/windows/message_box.h"
+#include "shell/windows/window_builder.h"
 
 namespace qelt::shell {
 

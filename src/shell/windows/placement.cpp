@@ -1,4 +1,4 @@
-#include "shell/placement.h"
+#include "shell/windows/placement.h"
 
 #include <QMargins>
 #include <QScreen>
@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "shell/twips.h"
+#include "shell/windows/twips.h"
 
 namespace qelt::shell {
 

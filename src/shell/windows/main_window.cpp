@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "shell/windows/main_window.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -6,9 +6,9 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "shell/look.h"
 #include "shell/mouse_buttons.h"
-#include "shell/twips.h"
+#include "shell/windows/look.h"
+#include "shell/windows/twips.h"
 
 namespace qelt::shell {
 

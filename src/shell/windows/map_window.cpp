@@ -1,5 +1,5 @@
-#include "shell/secondary_windows.h"
-#include "shell/window_builder.h"
+#include "shell/windows/secondary_windows.h"
+#include "shell/windows/window_builder.h"
 
 namespace qelt::shell {
 

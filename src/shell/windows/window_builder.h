@@ -6,7 +6,7 @@
 #include <memory>
 #include <span>
 
-#include "shell/secondary_windows.h"
+#include "shell/windows/secondary_windows.h"
 
 namespace qelt::shell {
 

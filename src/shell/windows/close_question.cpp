@@ -1,8 +1,8 @@
-#include "shell/close_question.h"
+#include "shell/windows/close_question.h"
 
 #include <QMessageBox>
 
-#include "shell/message_box.h"
+#include "shell/windows/message_box.h"
 
 namespace qelt::shell {
 

@@ -1,4 +1,4 @@
-#include "shell/look.h"
+#include "shell/windows/look.h"
 
 #include <QFontMetrics>
 #include <QPainter>

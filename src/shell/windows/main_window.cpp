@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "shell/mouse_buttons.h"
+#include "shell/canvas/mouse_buttons.h"
 #include "shell/windows/look.h"
 #include "shell/windows/twips.h"
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "shell/canvas_widget.h"
+#include "shell/canvas/canvas_widget.h"
 
 namespace qelt::shell {
 

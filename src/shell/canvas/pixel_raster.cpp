@@ -1,4 +1,4 @@
-#include "shell/pixel_raster.h"
+#include "shell/canvas/pixel_raster.h"
 
 #include <algorithm>
 #include <climits>

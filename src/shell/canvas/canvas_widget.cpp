@@ -1,4 +1,4 @@
-#include "shell/canvas_widget.h"
+#include "shell/canvas/canvas_widget.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,8 +8,8 @@
 
 #include "output/read_data_file.h"
 #include "shell/backdrop.h"
-#include "shell/mouse_buttons.h"
-#include "shell/pixel_raster.h"
+#include "shell/canvas/mouse_buttons.h"
+#include "shell/canvas/pixel_raster.h"
 
 namespace qelt::shell {
 

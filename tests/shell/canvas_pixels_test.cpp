@@ -11,7 +11,7 @@
 #include "interaction/mouse.h"
 #include "plotting/rendering.h"
 #include "shell/app/application.h"
-#include "shell/backdrop.h"
+#include "shell/pictures/backdrop.h"
 #include "support/contrast.h"
 #include "support/picture_reader_main.h"
 

@@ -13,7 +13,7 @@
 #include "shell/app/key_routing.h"
 #include "shell/app/qt_controls.h"
 #include "shell/app/qt_platform.h"
-#include "shell/backdrop.h"
+#include "shell/pictures/backdrop.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/secondary_windows.h"
 

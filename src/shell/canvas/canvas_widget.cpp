@@ -7,9 +7,9 @@
 #include <cstring>
 
 #include "output/read_data_file.h"
-#include "shell/backdrop.h"
 #include "shell/canvas/mouse_buttons.h"
 #include "shell/canvas/pixel_raster.h"
+#include "shell/pictures/backdrop.h"
 
 namespace qelt::shell {
 

@@ -8,13 +8,13 @@
 #include <iostream>
 #include <optional>
 
-#include "shell/backdrop.h"
 #include "shell/drawing_file.h"
 #include "shell/export_file.h"
-#include "shell/picture_page.h"
+#include "shell/pictures/backdrop.h"
+#include "shell/pictures/picture_page.h"
+#include "shell/pictures/svg_picture.h"
 #include "shell/start/display.h"
 #include "shell/start/windowless_program.h"
-#include "shell/svg_picture.h"
 #include "shell/windows/main_window.h"
 
 namespace qelt::shell {

@@ -6,9 +6,9 @@
 #include <iostream>
 
 #include "shell/app/application.h"
-#include "shell/backdrop.h"
 #include "shell/drawing_file.h"
-#include "shell/picture_reader.h"
+#include "shell/pictures/backdrop.h"
+#include "shell/pictures/picture_reader.h"
 #include "shell/start/command_line.h"
 #include "shell/start/display.h"
 #include "shell/start/export.h"

@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-#include "shell/picture_canvas.h"
+#include "shell/pictures/picture_canvas.h"
 #include "state/drawing.h"
 
 namespace qelt::shell {

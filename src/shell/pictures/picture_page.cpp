@@ -1,4 +1,4 @@
-#include "shell/picture_page.h"
+#include "shell/pictures/picture_page.h"
 
 #include <QFontMetricsF>
 #include <algorithm>

@@ -1,5 +1,5 @@
 // A picture's bytes decoded only once they are known to fit the limits, whatever they hold.
-#include "shell/picture_decoding.h"
+#include "shell/pictures/picture_decoding.h"
 
 #include <zlib.h>
 
@@ -7,7 +7,7 @@
 #include <QImageReader>
 #include <algorithm>
 
-#include "shell/svg_check.h"
+#include "shell/pictures/svg_check.h"
 
 namespace qelt::shell {
 

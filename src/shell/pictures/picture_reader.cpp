@@ -1,5 +1,5 @@
 // A picture decoded in a process of its own, under limits of time and memory set by the program.
-#include "shell/picture_reader.h"
+#include "shell/pictures/picture_reader.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -21,7 +21,7 @@
 #include <system_error>
 #include <variant>
 
-#include "shell/picture_decoding.h"
+#include "shell/pictures/picture_decoding.h"
 #include "shell/start/display.h"
 
 extern char** environ;

@@ -1,5 +1,5 @@
 // What an SVG's text holds and refers to, looked at before Qt's renderer is given it.
-#include "shell/svg_check.h"
+#include "shell/pictures/svg_check.h"
 
 #include <QHash>
 #include <QRegularExpression>

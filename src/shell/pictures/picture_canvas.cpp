@@ -1,4 +1,4 @@
-#include "shell/picture_canvas.h"
+#include "shell/pictures/picture_canvas.h"
 
 #include <QLineF>
 #include <algorithm>

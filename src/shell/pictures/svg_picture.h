@@ -3,7 +3,7 @@
 
 #include <QIODevice>
 
-#include "shell/picture_page.h"
+#include "shell/pictures/picture_page.h"
 
 namespace qelt::shell {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <variant>
 
-#include "shell/picture_decoding.h"
+#include "shell/pictures/picture_decoding.h"
 
 namespace qelt::shell {
 

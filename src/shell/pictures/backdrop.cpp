@@ -1,5 +1,5 @@
 // A picture under the drawing to trace over: read from a file, fitted to the canvas, lightened.
-#include "shell/backdrop.h"
+#include "shell/pictures/backdrop.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,8 +11,8 @@
 #include <system_error>
 
 #include "shell/drawing_file.h"
-#include "shell/picture_decoding.h"
-#include "shell/picture_reader.h"
+#include "shell/pictures/picture_decoding.h"
+#include "shell/pictures/picture_reader.h"
 
 namespace qelt::shell {
 

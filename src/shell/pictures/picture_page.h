@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <vector>
 
-#include "shell/picture_canvas.h"
+#include "shell/pictures/picture_canvas.h"
 #include "shell/start/windowless_program.h"
 
 namespace qelt::shell {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <variant>
 
-#include "shell/picture_reader.h"
+#include "shell/pictures/picture_reader.h"
 
 namespace qelt::shell {
 

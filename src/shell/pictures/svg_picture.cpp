@@ -1,4 +1,4 @@
-#include "shell/svg_picture.h"
+#include "shell/pictures/svg_picture.h"
 
 #include <QBuffer>
 #include <QFontInfo>

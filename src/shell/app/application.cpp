@@ -15,7 +15,7 @@
 #include "output/data_file.h"
 #include "plotting/rendering.h"
 #include "shell/app/picture_drops.h"
-#include "shell/drawing_file.h"
+#include "shell/files/drawing_file.h"
 #include "shell/windows/close_question.h"
 #include "shell/windows/placement.h"
 

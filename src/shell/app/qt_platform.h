@@ -8,7 +8,7 @@
 
 #include "platform/clock.h"
 #include "platform/session.h"
-#include "shell/qt_file_output.h"
+#include "shell/files/qt_file_output.h"
 
 namespace qelt::shell {
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <system_error>
 
-#include "shell/drawing_file.h"
+#include "shell/files/drawing_file.h"
 #include "shell/pictures/picture_decoding.h"
 #include "shell/pictures/picture_reader.h"
 

@@ -8,8 +8,8 @@
 #include <iostream>
 #include <optional>
 
-#include "shell/drawing_file.h"
-#include "shell/export_file.h"
+#include "shell/files/drawing_file.h"
+#include "shell/files/export_file.h"
 #include "shell/pictures/backdrop.h"
 #include "shell/pictures/picture_page.h"
 #include "shell/pictures/svg_picture.h"

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "platform/file_output.h"
-#include "shell/kept_drawings.h"
+#include "shell/files/kept_drawings.h"
 
 namespace qelt::shell {
 

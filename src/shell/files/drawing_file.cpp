@@ -1,4 +1,4 @@
-#include "shell/drawing_file.h"
+#include "shell/files/drawing_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

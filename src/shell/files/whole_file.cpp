@@ -1,4 +1,4 @@
-#include "shell/whole_file.h"
+#include "shell/files/whole_file.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "shell/qt_file_output.h"
+#include "shell/files/qt_file_output.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <optional>
 
-#include "shell/whole_file.h"
+#include "shell/files/whole_file.h"
 
 namespace qelt::shell {
 

@@ -1,10 +1,10 @@
-#include "shell/kept_drawings.h"
+#include "shell/files/kept_drawings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include "shell/whole_file.h"
+#include "shell/files/whole_file.h"
 
 namespace qelt::shell {
 

@@ -1,5 +1,5 @@
 // The file a picture of a drawing is written to: which names may be, and a write whole or none.
-#include "shell/export_file.h"
+#include "shell/files/export_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <system_error>
 
-#include "shell/drawing_file.h"
+#include "shell/files/drawing_file.h"
 
 namespace qelt::shell {
 

@@ -6,9 +6,13 @@
 #include <vector>
 
 #include "shell/pictures/picture_canvas.h"
-#include "shell/start/windowless_program.h"
 
 namespace qelt::shell {
+
+// The texts of the four axis labels.
+struct AxisLabels {
+    QString left, right, top, bottom;
+};
 
 // A text on the page, anchored by a point of its baseline: its left end, middle or right end.
 struct PageText {

@@ -15,8 +15,6 @@ namespace qelt::shell {
 
 namespace {
 
-constexpr int kBorder = 2;
-
 QRgb ToRgb(Long colour) {
     return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
@@ -28,16 +26,16 @@ QPoint Pixel(Single x, Single y) {
 
 }  // namespace
 
-CanvasWidget::CanvasWidget(QWidget* parent, const QRect& outer)
+CanvasWidget::CanvasWidget(QWidget* parent, const QRect& outer, int frame)
     : QFrame(parent),
-      Canvas(static_cast<Single>(outer.width() - 2 * kBorder),
-             static_cast<Single>(outer.height() - 2 * kBorder), static_cast<Single>(outer.width()),
+      Canvas(static_cast<Single>(outer.width() - 2 * frame),
+             static_cast<Single>(outer.height() - 2 * frame), static_cast<Single>(outer.width()),
              static_cast<Single>(outer.height())),
-      size_(DrawingSize(outer.size())) {
+      size_(outer.size().shrunkBy({frame, frame, frame, frame})) {
     setObjectName("CAD8pic");
     setGeometry(outer);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(kBorder);
+    setLineWidth(frame);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
     NewImage();
@@ -51,10 +49,6 @@ void CanvasWidget::NewImage() {
     image_.setDevicePixelRatio(ratio);
     stale_ = true;
     PutDownBackground();
-}
-
-QSize CanvasWidget::DrawingSize(QSize outer) {
-    return outer.shrunkBy({kBorder, kBorder, kBorder, kBorder});
 }
 
 void CanvasWidget::SetBackdrop(const QImage& picture) {

@@ -20,7 +20,8 @@ class CanvasWidget : public QFrame, public Canvas {
     // Button (1 left, 2 right, 4 middle; for moves the sum held) and position in pixels.
     using MouseHandler = std::function<void(int button, float x, float y)>;
 
-    CanvasWidget(QWidget* parent, const QRect& outer);
+    // `outer` is the canvas's place, a frame `frame` pixels wide included.
+    CanvasWidget(QWidget* parent, const QRect& outer, int frame);
 
     MouseHandler onPress;
     MouseHandler onMove;
@@ -28,9 +29,6 @@ class CanvasWidget : public QFrame, public Canvas {
 
     // In device pixels: as many per canvas pixel as the screen's scale.
     const QImage& image() const { return image_; }
-
-    // The drawing area inside a frame of `outer` size.
-    static QSize DrawingSize(QSize outer);
 
     // A picture that the next clear puts down in place of plain white (a null image: none); it
     // is fitted and lightened once per picture and screen scale, not at every clear.

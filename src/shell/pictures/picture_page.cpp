@@ -4,9 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/windows/main_window.h"
-#include "shell/windows/twips.h"
-
 namespace qelt::shell {
 
 namespace {
@@ -14,16 +11,10 @@ namespace {
 constexpr qreal kGap = 6;         // around the page, and between the canvas and its labels
 constexpr int kLabelPixels = 12;  // the labels' font
 
-QRectF InPixels(const QRect& twips) {
-    return TwipRect(twips.x(), twips.y(), twips.width(), twips.height());
-}
-
 }  // namespace
 
-// The titles keep the window's distances from its canvas along the canvas's edges: the
-// elevation a little below the middle of the left edge, the lateral distance some way in from
-// the left end of the bottom edge.
-PicturePage::PicturePage(const PictureCanvas& canvas, const AxisLabels& labels, QString title)
+PicturePage::PicturePage(const PictureCanvas& canvas, const AxisLabels& labels,
+                         const AxisTitles& titles, QString title)
     : canvas_(canvas), title_(std::move(title)) {
     font_.setPixelSize(kLabelPixels);
     const QFontMetricsF metrics(font_);
@@ -36,9 +27,6 @@ PicturePage::PicturePage(const PictureCanvas& canvas, const AxisLabels& labels, 
     const QSizeF area = canvas.size();
     const qreal beside = origin_.x() - kGap;
     const qreal below = origin_.y() + area.height() + kGap + metrics.ascent();
-    const QRectF window = CanvasPlace();
-    const qreal elevationDrop = InPixels(kElevationCaptionTwips).center().y() - window.center().y();
-    const qreal distanceIn = InPixels(kDistanceCaptionTwips).left() - window.left();
     texts_ = {
         {labels.top, {beside, origin_.y() + metrics.ascent()}, Qt::AlignRight, false},
         {labels.bottom,
@@ -47,12 +35,12 @@ PicturePage::PicturePage(const PictureCanvas& canvas, const AxisLabels& labels, 
          false},
         {labels.left, {origin_.x(), below}, Qt::AlignLeft, false},
         {labels.right, {origin_.x() + area.width(), below}, Qt::AlignRight, false},
-        {kElevationCaption,
+        {titles.elevation,
          {beside - side / 2 + (metrics.ascent() - metrics.descent()) / 2,
-          origin_.y() + area.height() / 2 + elevationDrop},
+          origin_.y() + area.height() / 2 + titles.elevationDrop},
          Qt::AlignHCenter,
          true},
-        {kDistanceCaption, {origin_.x() + distanceIn, below}, Qt::AlignLeft, false},
+        {titles.distance, {origin_.x() + titles.distanceIn, below}, Qt::AlignLeft, false},
     };
 }
 

@@ -14,6 +14,16 @@ struct AxisLabels {
     QString left, right, top, bottom;
 };
 
+// The window's two axis titles, and where the window has them beside its canvas, in pixels: the
+// elevation's middle below the middle of the canvas's left edge, the lateral distance's start
+// right of the left end of its bottom edge.
+struct AxisTitles {
+    QString elevation;
+    qreal elevationDrop;
+    QString distance;
+    qreal distanceIn;
+};
+
 // A text on the page, anchored by a point of its baseline: its left end, middle or right end.
 struct PageText {
     QString words;
@@ -25,10 +35,12 @@ struct PageText {
 // The canvas with its axis labels where the main window has them: "top" and "bottom" left of
 // the canvas at its upper and lower edge, "left" and "right" below it at its two ends; and the
 // window's two axis titles, the elevation upwards left of the canvas and the lateral distance
-// below it. Measured in canvas pixels, on a white page.
+// below it, as far from the canvas along its edges as on the window. Measured in canvas pixels,
+// on a white page.
 class PicturePage {
   public:
-    PicturePage(const PictureCanvas& canvas, const AxisLabels& labels, QString title);
+    PicturePage(const PictureCanvas& canvas, const AxisLabels& labels, const AxisTitles& titles,
+                QString title);
 
     const QString& title() const { return title_; }
     QSize size() const;

@@ -15,7 +15,7 @@
 #include "shell/pictures/svg_picture.h"
 #include "shell/start/display.h"
 #include "shell/start/windowless_program.h"
-#include "shell/windows/main_window.h"
+#include "shell/windows/main_window_design.h"
 
 namespace qelt::shell {
 
@@ -44,6 +44,19 @@ std::optional<Format> FormatOf(const std::string& path) {
         return Format::Pdf;
     }
     return std::nullopt;
+}
+
+QRectF InPixels(const QRect& twips) {
+    return TwipRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+// The titles keep the window's distances from its canvas along the canvas's edges: the
+// elevation a little below the middle of the left edge, the lateral distance some way in from
+// the left end of the bottom edge.
+AxisTitles WindowTitles() {
+    const QRectF window = CanvasPlace();
+    return {kElevationCaption, InPixels(kElevationCaptionTwips).center().y() - window.center().y(),
+            kDistanceCaption, InPixels(kDistanceCaptionTwips).left() - window.left()};
 }
 
 bool PaintPng(QBuffer& file, const PicturePage& page, int scale) {
@@ -127,7 +140,7 @@ int ExportPicture(const CommandLine& command) {
         return Say(*error, 2);
     }
     const QRect place = CanvasPlace();
-    const QSize size = CanvasWidget::DrawingSize(place.size());
+    const QSize size = CanvasDrawingSize();
     QImage background;
     if (command.backdrop) {
         auto picture = ReadBackdrop(*command.backdrop);
@@ -142,7 +155,7 @@ int ExportPicture(const CommandLine& command) {
     const AxisLabels labels = DrawOpened(canvas, std::get<DrawingState>(read), *command.file);
     // The file's name alone: a picture in a report names no folder of the user's.
     const QString name = QFileInfo(ShownName(*command.file)).fileName();
-    return Write(out, *format, command.scale, PicturePage(canvas, labels, name));
+    return Write(out, *format, command.scale, PicturePage(canvas, labels, WindowTitles(), name));
 }
 
 }  // namespace qelt::shell

@@ -8,6 +8,7 @@
 
 #include "shell/canvas/mouse_buttons.h"
 #include "shell/windows/look.h"
+#include "shell/windows/main_window_design.h"
 #include "shell/windows/twips.h"
 
 namespace qelt::shell {
@@ -97,10 +98,6 @@ const InertLabel kInertLabels[] = {
 
 }  // namespace
 
-QRect CanvasPlace() {
-    return TwipRect(810, 1890, 11835, 6690);
-}
-
 MainWindow::MainWindow() {
     setObjectName("CAD8frm");
     setWindowTitle("Qelt graphics");
@@ -128,7 +125,7 @@ MainWindow::MainWindow() {
         Button(this, "Button4_DeleteRightNo_8cbn", "4)  Delete_Right_No", {6510, 1470, 1650, 330});
     Button_Cancel8cbn = Button(this, "Button_Cancel8cbn", "Cancel ", {8235, 1485, 825, 330});
     zoomInBox_8cbn = Button(this, "zoomInBox_8cbn", "Zoom In Box", {9135, 1485, 1185, 285});
-    CAD8pic = new CanvasWidget(this, CanvasPlace());
+    CAD8pic = new CanvasWidget(this, CanvasPlace(), kCanvasFrame);
     UserMustSee8lbl =
         Label(this, "UserMustSee8lbl", "User Must See this...", {105, 735, 17385, 285});
     SetFont(UserMustSee8lbl, 13, true);

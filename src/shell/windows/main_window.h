@@ -10,16 +10,6 @@
 
 namespace qelt::shell {
 
-// The canvas's place on the main window, its frame included.
-QRect CanvasPlace();
-
-// The two axis captions, in twips: the elevation written upwards left of the canvas, the
-// lateral distance below it.
-inline constexpr char kElevationCaption[] = "Elevation (feet)";
-inline constexpr QRect kElevationCaptionTwips(150, 4725, 285, 1365);
-inline constexpr char kDistanceCaption[] = "Cross Section lateral distance (feet)";
-inline constexpr QRect kDistanceCaptionTwips(3000, 8640, 3600, 240);
-
 // The main window "Qelt graphics": the canvas, the action buttons, the prompt and status lines,
 // the axis labels and the inert controls, each at its place in twips.
 class MainWindow : public QWidget {

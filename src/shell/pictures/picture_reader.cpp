@@ -22,7 +22,6 @@
 #include <variant>
 
 #include "shell/pictures/picture_decoding.h"
-#include "shell/start/display.h"
 
 extern char** environ;
 
@@ -121,7 +120,6 @@ void Serve() {
     LimitReader();
     // Fonts for an SVG's text, without any display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    HoldQtMessagesUnlessAsked();
     int argc = 1;
     char name[] = "qelt-cad";
     char* argv[] = {name, nullptr};

@@ -18,6 +18,7 @@ bool IsPictureReader(int argc, char* argv[]);
 
 // The reader's whole run: takes the picture file from its standard input, decodes it within the
 // limits and hands the pixels, or why there are none, to its standard output; never returns.
+// Qt's own messages go where the caller has sent them.
 [[noreturn]] void ServePictureReader();
 
 // Starts the program again as the reader of the picture file open at `descriptor` and waits for

@@ -47,6 +47,8 @@ int RefuseFile(int& argc, char* argv[], const QString& message) {
 
 int main(int argc, char* argv[]) {
     if (qelt::shell::IsPictureReader(argc, argv)) {
+        // The reader's answer is all it says.
+        qelt::shell::HoldQtMessagesUnlessAsked();
         qelt::shell::ServePictureReader();
     }
     // A write past the file size limit fails, with its cause, rather than ending the program.

@@ -69,12 +69,12 @@ void FullRepaintOverABackdrop(benchmark::State& state) {
             picture.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
         }
     }
-    canvas.SetBackdrop(picture);
+    canvas.SetBackground(picture);
     qelt::RedrawAll(p.plotView());
     for (auto _ : state) {
         qelt::RedrawAll(p.plotView());
     }
-    canvas.SetBackdrop({});
+    canvas.SetBackground({});
 }
 
 void BareCls(benchmark::State& state) {

@@ -40,8 +40,9 @@ class Canvas {
     // The pen moves to (x, y), drawing nothing.
     void MoveTo(Single x, Single y);
 
-    // Whether a picture lies under the drawing, from which the marks need a halo to stand out.
-    virtual bool ShowsPicture() const { return false; }
+    // Whether a picture lies under the drawing as its background, from which the marks need a
+    // halo to stand out.
+    virtual bool HasBackground() const { return false; }
     // Until EndHalo every dot and line is drawn in `colour`, a pixel wider on each side; EndHalo
     // puts the pen and its width back where BeginHalo found them.
     void BeginHalo(Long colour);

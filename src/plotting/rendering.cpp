@@ -110,7 +110,7 @@ void BuildDisplayList(PlotView v) {
 
 void PaintCanvas(PlotView v) {
     v.canvas.Cls();
-    if (v.canvas.ShowsPicture()) {
+    if (v.canvas.HasBackground()) {
         PaintHalo(v);
     }
     PaintLists(v);

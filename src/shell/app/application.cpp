@@ -47,7 +47,8 @@ Application::Application()
       program_(Platform{*main_.CAD8pic,
                         MainControls{button1_, button2_, button3_, button4_, cancel_, prompt_,
                                      concluding_, label21_, top_, bottom_, left_, right_},
-                        clock_, output_, session_}) {
+                        clock_, output_, session_}),
+      backdrop_(*main_.CAD8pic, concluding_, session_, [this] { Repaint(); }) {
     Place();
     Wire();
 }
@@ -174,7 +175,7 @@ void Application::WireBackdrop() {
     for (QWidget* window : ShownWindows()) {
         drops->Watch(window);
     }
-    AddShortcut({QKeySequence(Qt::CTRL | Qt::Key_B)}, [this] { ToggleBackdrop(); });
+    AddShortcut({QKeySequence(Qt::CTRL | Qt::Key_B)}, [this] { backdrop_.Toggle(); });
 }
 
 void Application::WireOpening() {
@@ -189,7 +190,7 @@ void Application::DropFile(const std::string& path) {
     if (auto read = ReadDroppedDrawing(path)) {
         OpenRead(*read, ShownName(path));
     } else {
-        DropBackdrop(path);
+        backdrop_.Drop(path);
     }
 }
 
@@ -233,35 +234,9 @@ void Application::OpenRead(const std::variant<DrawingState, QString>& read, cons
 }
 
 void Application::ShowBackdrop(const Backdrop& backdrop) {
-    main_.CAD8pic->SetBackdrop(backdrop.picture);
-    main_.CAD8pic->SetBackdropShown(true);
-    backdropNote_ = BackdropNote(backdrop);
-    Repaint();
-    concluding_.SetCaption(backdropNote_.toStdString());
+    backdrop_.Show(backdrop);
 }
 
-// A picture that cannot be shown leaves the drawing and the backdrop as they were.
-void Application::DropBackdrop(const std::string& path) {
-    auto read = ReadBackdrop(path);
-    if (const auto* error = std::get_if<QString>(&read)) {
-        session_.Alert(error->toStdString());
-        return;
-    }
-    ShowBackdrop(std::get<Backdrop>(read));
-}
-
-void Application::ToggleBackdrop() {
-    CanvasWidget& canvas = *main_.CAD8pic;
-    if (canvas.backdropPicture().isNull()) {
-        return;
-    }
-    canvas.SetBackdropShown(!canvas.backdropShown());
-    Repaint();
-    concluding_.SetCaption(canvas.backdropShown() ? backdropNote_.toStdString()
-                                                  : "Backdrop hidden; Ctrl+B shows it again");
-}
-
-// The canvas is cleared to its background only by a repaint.
 void Application::Repaint() {
     Run([](Program& p) { RedrawAll(p.plotView()); });
 }

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "interaction/program.h"
+#include "shell/app/backdrop_layer.h"
 #include "shell/app/fitting_label.h"
 #include "shell/app/key_routing.h"
 #include "shell/app/qt_controls.h"
@@ -44,19 +45,17 @@ class Application {
     std::array<QWidget*, 4> ShownWindows();
     // Keys that act in each of the shown windows, whichever control there has the focus.
     void AddShortcut(const QList<QKeySequence>& keys, const std::function<void()>& handler);
-    // Pictures dropped on the windows, and Ctrl+B to hide and show the backdrop.
+    // Files dropped on the windows, and Ctrl+B to hide and show the backdrop.
     void WireBackdrop();
     // Data files dropped or chosen with Ctrl+O; where "Write && End" writes, as its tooltip.
     void WireOpening();
     // A data file dropped opens in place of the drawing, a picture goes under it; `path` is the
     // system's bytes.
     void DropFile(const std::string& path);
-    void DropBackdrop(const std::string& path);
     void OpenWithDialog();
     // The drawing read from `path`, or why it cannot be: in place of the drawing on the screen,
     // once that is written or kept, or the user is told why not.
     void OpenRead(const std::variant<DrawingState, QString>& read, const QString& path);
-    void ToggleBackdrop();
     void Repaint();
     // The main window's close box: a drawing with unwritten changes is not left without asking.
     void CloseMainWindow();
@@ -79,7 +78,7 @@ class Application {
     QtSession session_;
     Program program_;
     KeyRouting keys_;
-    QString backdropNote_;
+    BackdropLayer backdrop_;
 };
 
 }  // namespace qelt::shell

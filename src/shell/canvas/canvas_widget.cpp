@@ -7,9 +7,9 @@
 #include <cstring>
 
 #include "output/read_data_file.h"
+#include "shell/canvas/background.h"
 #include "shell/canvas/mouse_buttons.h"
 #include "shell/canvas/pixel_raster.h"
-#include "shell/pictures/backdrop.h"
 
 namespace qelt::shell {
 
@@ -51,28 +51,27 @@ void CanvasWidget::NewImage() {
     PutDownBackground();
 }
 
-void CanvasWidget::SetBackdrop(const QImage& picture) {
+// A picture hidden and given again is not fitted again.
+void CanvasWidget::SetBackground(const QImage& picture) {
+    if (!picture.isNull() && picture.cacheKey() != fittedFrom_) {
+        background_ = QImage();
+    }
     picture_ = picture;
-    background_ = QImage();
-    stale_ = true;
-}
-
-void CanvasWidget::SetBackdropShown(bool shown) {
-    shown_ = shown;
     stale_ = true;
 }
 
 const QImage* CanvasWidget::Background() {
-    if (!ShowsPicture()) {
+    if (!HasBackground()) {
         return nullptr;
     }
     if (background_.isNull() || background_.devicePixelRatio() != image_.devicePixelRatio()) {
-        background_ = BackdropRaster(picture_, size_, image_.devicePixelRatio());
+        background_ = FittedBackground(picture_, size_, image_.devicePixelRatio());
+        fittedFrom_ = picture_.cacheKey();
     }
     return &background_;
 }
 
-// Over a backdrop only what the last repaint drew on is copied back: copying the whole picture
+// Over a picture only what the last repaint drew on is copied back: copying the whole picture
 // costs more than the white fill, and a repaint over it is to cost about what one on white does.
 void CanvasWidget::PutDownBackground() {
     const QImage* background = Background();
@@ -97,7 +96,7 @@ void CanvasWidget::PutDownBackground() {
 
 // The band reaches at most half its width times the square root of 2 beyond its end points.
 void CanvasWidget::Mark(QPointF a, QPointF b, int width) {
-    if (!ShowsPicture()) {
+    if (!HasBackground()) {
         return;  // a white clear fills the whole image
     }
     // Whole device pixels: truncation moves a bound by less than the one pixel to spare.

@@ -30,13 +30,10 @@ class CanvasWidget : public QFrame, public Canvas {
     // In device pixels: as many per canvas pixel as the screen's scale.
     const QImage& image() const { return image_; }
 
-    // A picture that the next clear puts down in place of plain white (a null image: none); it
-    // is fitted and lightened once per picture and screen scale, not at every clear.
-    void SetBackdrop(const QImage& picture);
-    const QImage& backdropPicture() const { return picture_; }
-    void SetBackdropShown(bool shown);
-    bool backdropShown() const { return shown_; }
-    bool ShowsPicture() const override { return !picture_.isNull() && shown_; }
+    // A picture that the next clear puts down, fitted and lightened, in place of plain white (a
+    // null image: none); it is fitted once per picture and screen scale, not at every clear.
+    void SetBackground(const QImage& picture);
+    bool HasBackground() const override { return !picture_.isNull(); }
 
   protected:
     void ClearRaster() override;
@@ -50,7 +47,7 @@ class CanvasWidget : public QFrame, public Canvas {
 
   private:
     void NewImage();
-    // The backdrop fitted and lightened at the image's scale, or none for plain white.
+    // The background fitted and lightened at the image's scale, or none for plain white.
     const QImage* Background();
     void PutDownBackground();
     // Notes the device pixels that a band from `a` to `b` of `width` may have drawn on.
@@ -66,8 +63,8 @@ class CanvasWidget : public QFrame, public Canvas {
     QSize size_;  // of the drawing area, in canvas pixels
     QImage image_;
     QImage picture_;
-    bool shown_ = true;
-    QImage background_;  // picture_ fitted and lightened, at image_'s scale; null until needed
+    QImage background_;      // picture_ fitted and lightened, at image_'s scale; null until needed
+    qint64 fittedFrom_ = 0;  // the cache key of the picture background_ was fitted from
     // What was drawn on since the background was last put down, unless all of it is stale.
     std::vector<QRect> marked_;
     bool stale_ = true;

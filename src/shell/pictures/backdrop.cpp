@@ -1,11 +1,10 @@
-// A picture under the drawing to trace over: read from a file, fitted to the canvas, lightened.
+// A picture under the drawing to trace over, read from a file.
 #include "shell/pictures/backdrop.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QPainter>
 #include <cerrno>
 #include <optional>
 #include <system_error>
@@ -44,16 +43,6 @@ QString CannotBeRead(int error) {
                                  QString::fromStdString(std::generic_category().message(error));
 }
 
-// Half way to white, channel by channel: c becomes c / 2 + 128, rounded down.
-void Lighten(QImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            line[x] = 0xFF000000 | (((line[x] >> 1) & 0x7F7F7F) + 0x808080);
-        }
-    }
-}
-
 }  // namespace
 
 // The kind and size are looked at before the file is opened, and again on what was opened, in
@@ -89,28 +78,6 @@ std::variant<Backdrop, QString> ReadBackdrop(const std::string& path) {
     auto& [picture, size] = std::get<ReadPicture>(read);
     const std::size_t slash = path.rfind('/');
     return Backdrop{std::move(picture), ShownName(path.substr(slash + 1)), size};
-}
-
-QString BackdropNote(const Backdrop& backdrop) {
-    return QString("Backdrop %1, %2 x %3 pixels")
-        .arg(backdrop.name)
-        .arg(backdrop.size.width())
-        .arg(backdrop.size.height());
-}
-
-QImage BackdropRaster(const QImage& picture, QSize size, qreal ratio) {
-    QImage raster(size * ratio, QImage::Format_RGB32);
-    raster.fill(Qt::white);
-    const QSize fitted = picture.size().scaled(raster.size(), Qt::KeepAspectRatio);
-    QPainter painter(&raster);
-    // Transparent parts show the white beneath, as on paper.
-    painter.drawImage(
-        QPoint((raster.width() - fitted.width()) / 2, (raster.height() - fitted.height()) / 2),
-        picture.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    painter.end();
-    Lighten(raster);
-    raster.setDevicePixelRatio(ratio);
-    return raster;
 }
 
 }  // namespace qelt::shell

@@ -1,4 +1,4 @@
-// A picture under the drawing to trace over: read from a file, fitted to the canvas, lightened.
+// A picture under the drawing to trace over, read from a file.
 #pragma once
 
 #include <QImage>
@@ -20,13 +20,5 @@ struct Backdrop {
 // damaged, or over one of the limits within which every picture is read (time, memory, and no
 // other file than this one).
 std::variant<Backdrop, QString> ReadBackdrop(const std::string& path);
-
-// What the completion line says of a backdrop when it is shown.
-QString BackdropNote(const Backdrop& backdrop);
-
-// The canvas's background, `size` canvas pixels at `ratio` device pixels each: white, with the
-// picture as large as its aspect ratio allows, centred, and lightened half way to white so that
-// the drawing's colours stay readable over it.
-QImage BackdropRaster(const QImage& picture, QSize size, qreal ratio);
 
 }  // namespace qelt::shell

@@ -42,7 +42,7 @@ class PictureCanvas : public Canvas {
     // the screen shows.
     std::vector<Shape> Shapes() const;
 
-    bool ShowsPicture() const override { return !background_.isNull(); }
+    bool HasBackground() const override { return !background_.isNull(); }
     void MarksOfLine(Integer line, const std::string& code) override;
 
   protected:

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <optional>
 
+#include "shell/canvas/background.h"
 #include "shell/files/drawing_file.h"
 #include "shell/files/export_file.h"
 #include "shell/pictures/backdrop.h"
@@ -148,7 +149,7 @@ int ExportPicture(const CommandLine& command) {
             return Say(*error, 2);
         }
         const qreal ratio = format == Format::Png ? command.scale : kVectorBackdropRatio;
-        background = BackdropRaster(std::get<Backdrop>(picture).picture, size, ratio);
+        background = FittedBackground(std::get<Backdrop>(picture).picture, size, ratio);
     }
     // The reader takes only points that every step of drawing them can hold.
     PictureCanvas canvas(size, place.size(), background);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "interaction/actions.h"
 #include "interaction/ending.h"
@@ -13,6 +14,7 @@
 #include "interaction/open_drawing.h"
 #include "interaction/startup.h"
 #include "output/data_file.h"
+#include "output/read_data_file.h"
 #include "plotting/rendering.h"
 #include "shell/app/picture_drops.h"
 #include "shell/files/drawing_file.h"
@@ -20,6 +22,16 @@
 #include "shell/windows/placement.h"
 
 namespace qelt::shell {
+
+namespace {
+
+// A held button carries the pointer anywhere on a screen of any size, and where it goes a point
+// may be put: it is held where every file the program writes can be read again.
+Single Held(qreal v) {
+    return static_cast<Single>(std::clamp<qreal>(v, MinFileCoordinate, MaxFileCoordinate));
+}
+
+}  // namespace
 
 Application::Application()
     : XSpick8frm_(MakeXSpick8frm()),
@@ -110,14 +122,18 @@ void Application::CloseMainWindow() {
 
 void Application::Wire() {
     CanvasWidget& canvas = *main_.CAD8pic;
-    canvas.onPress = [this](int b, float x, float y) {
-        Run([&](Program& p) { CanvasPressed(p, static_cast<Integer>(b), x, y); });
+    canvas.onPress = [this](int b, QPointF at) {
+        Run([&](Program& p) {
+            CanvasPressed(p, static_cast<Integer>(b), Held(at.x()), Held(at.y()));
+        });
     };
-    canvas.onMove = [this](int b, float x, float y) {
-        Run([&](Program& p) { CanvasMoved(p, static_cast<Integer>(b), x, y); });
+    canvas.onMove = [this](int b, QPointF at) {
+        Run([&](Program& p) {
+            CanvasMoved(p, static_cast<Integer>(b), Held(at.x()), Held(at.y()));
+        });
     };
-    canvas.onRelease = [this](int, float x, float y) {
-        Run([&](Program& p) { CanvasReleased(p, x, y); });
+    canvas.onRelease = [this](int, QPointF at) {
+        Run([&](Program& p) { CanvasReleased(p, Held(at.x()), Held(at.y())); });
     };
     main_.onFormMove = [this](int b, float x, float y) {
         Run([&](Program& p) { MovedOverWindow(p, static_cast<Integer>(b), x, y); });

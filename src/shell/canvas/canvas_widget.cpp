@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "output/read_data_file.h"
 #include "shell/canvas/background.h"
 #include "shell/canvas/mouse_buttons.h"
 #include "shell/canvas/pixel_raster.h"
@@ -179,15 +178,9 @@ QPointF CanvasWidget::Position(const QMouseEvent* event) const {
     return event->position() - contentsRect().topLeft();
 }
 
-// A held button carries the pointer anywhere on a screen of any size, and where it goes a
-// point may be put: it is held where every file the program writes can be read again.
 void CanvasWidget::Dispatch(const MouseHandler& handler, int button, QMouseEvent* event) {
     if (handler) {
-        const QPointF at = Position(event);
-        const auto held = [](qreal v) {
-            return static_cast<float>(std::clamp<qreal>(v, MinFileCoordinate, MaxFileCoordinate));
-        };
-        handler(button, held(at.x()), held(at.y()));
+        handler(button, Position(event));
     }
 }
 

@@ -17,8 +17,9 @@ namespace qelt::shell {
 class CanvasWidget : public QFrame, public Canvas {
     Q_OBJECT
   public:
-    // Button (1 left, 2 right, 4 middle; for moves the sum held) and position in pixels.
-    using MouseHandler = std::function<void(int button, float x, float y)>;
+    // Button (1 left, 2 right, 4 middle; for moves the sum held) and position in pixels, as far
+    // off the drawing area as a held button carried the pointer.
+    using MouseHandler = std::function<void(int button, QPointF at)>;
 
     // `outer` is the canvas's place, a frame `frame` pixels wide included.
     CanvasWidget(QWidget* parent, const QRect& outer, int frame);

@@ -18,6 +18,7 @@
 #include "plotting/rendering.h"
 #include "shell/app/picture_drops.h"
 #include "shell/files/drawing_file.h"
+#include "shell/files/file_names.h"
 #include "shell/windows/close_question.h"
 #include "shell/windows/placement.h"
 

@@ -1,23 +1,19 @@
+// Reading a data file the program wrote earlier from the disk.
 #include "shell/files/drawing_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
-#include <cerrno>
 #include <optional>
 #include <system_error>
 
 #include "output/read_data_file.h"
+#include "shell/files/file_names.h"
+#include "shell/files/opened_file.h"
 
 namespace qelt::shell {
 
 namespace {
-
-QString Refused(const std::string& path, const QString& why) {
-    return QString("%1: %2").arg(ShownName(path), why);
-}
 
 QString CannotBeRead(int error) {
     return "cannot be read: " + QString::fromStdString(std::generic_category().message(error));
@@ -35,43 +31,29 @@ std::optional<QString> NotAFile(const struct stat& info) {
     return std::nullopt;
 }
 
-// The kind is looked at before the file is opened, and again on what was opened, in case it
-// changed in between; the open does not wait, whatever was put there.
 std::variant<QByteArray, QString> ReadSmallFile(const std::string& path) {
     if (path.empty()) {
         return QString("FILE is an empty name; give the name of a data file");
     }
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        return Refused(path, CannotBeRead(errno));
+    const auto opened = OpenToRead(path, NotAFile, CannotBeRead);
+    if (const auto* why = std::get_if<QString>(&opened)) {
+        return Refusal(path, *why);
     }
-    if (auto why = NotAFile(info)) {
-        return Refused(path, *why);
-    }
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return Refused(path, CannotBeRead(errno));
-    }
+    const int descriptor = std::get<int>(opened);
     QFile file;
     if (!file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered,
                    QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
-        return Refused(path, "cannot be read: " + file.errorString());
-    }
-    if (::fstat(file.handle(), &info) != 0) {
-        return Refused(path, CannotBeRead(errno));
-    }
-    if (auto why = NotAFile(info)) {
-        return Refused(path, *why);
+        return Refusal(path, "cannot be read: " + file.errorString());
     }
     // One byte more than the most a data file holds tells a longer file, whatever size the
     // file system reports for it.
     const QByteArray bytes = file.read(MaxDataFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        return Refused(path, "cannot be read: " + file.errorString());
+        return Refusal(path, "cannot be read: " + file.errorString());
     }
     if (bytes.size() > static_cast<qsizetype>(MaxDataFileBytes)) {
-        return Refused(path, QString("longer than a data file of this program can be (%1 bytes)")
+        return Refusal(path, QString("longer than a data file of this program can be (%1 bytes)")
                                  .arg(MaxDataFileBytes));
     }
     return bytes;
@@ -84,16 +66,12 @@ std::string_view View(const QByteArray& bytes) {
 std::variant<DrawingState, QString> ReadDrawing(const std::string& path, const QByteArray& bytes) {
     auto read = ReadDataFile(View(bytes));
     if (const auto* error = std::get_if<DataFileError>(&read)) {
-        return Refused(path, QString::fromStdString(error->message));
+        return Refusal(path, QString::fromStdString(error->message));
     }
     return std::get<DrawingState>(std::move(read));
 }
 
 }  // namespace
-
-QString ShownName(const std::string& path) {
-    return QString::fromLocal8Bit(path);
-}
 
 std::variant<DrawingState, QString> ReadDrawingFile(const std::string& path) {
     const auto bytes = ReadSmallFile(path);

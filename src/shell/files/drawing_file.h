@@ -19,7 +19,4 @@ std::variant<DrawingState, QString> ReadDrawingFile(const std::string& path);
 // nothing when it does not, so that it may be a picture.
 std::optional<std::variant<DrawingState, QString>> ReadDroppedDrawing(const std::string& path);
 
-// The name as a person reads it.
-QString ShownName(const std::string& path);
-
 }  // namespace qelt::shell

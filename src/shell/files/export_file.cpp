@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <system_error>
 
-#include "shell/files/drawing_file.h"
+#include "shell/files/file_names.h"
 
 namespace qelt::shell {
 

@@ -1,25 +1,20 @@
 // A picture under the drawing to trace over, read from a file.
 #include "shell/pictures/backdrop.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <optional>
 #include <system_error>
 
-#include "shell/files/drawing_file.h"
+#include "shell/files/file_names.h"
+#include "shell/files/opened_file.h"
 #include "shell/pictures/picture_decoding.h"
 #include "shell/pictures/picture_reader.h"
 
 namespace qelt::shell {
 
 namespace {
-
-QString Refused(const std::string& path, const QString& why) {
-    return QString("%1: %2").arg(ShownName(path), why);
-}
 
 // A folder, a pipe or a device is no picture: reading a pipe waits for a writer, and a device
 // such as /dev/zero never ends.
@@ -45,35 +40,20 @@ QString CannotBeRead(int error) {
 
 }  // namespace
 
-// The kind and size are looked at before the file is opened, and again on what was opened, in
-// case it changed in between; the open does not wait, whatever was put there. The reader is
-// given the open file, never its name.
+// The reader is given the open file, never its name.
 std::variant<Backdrop, QString> ReadBackdrop(const std::string& path) {
     if (path.empty()) {
         return QString("IMAGE is an empty name; give the name of a picture");
     }
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        return Refused(path, CannotBeRead(errno));
+    const auto opened = OpenToRead(path, NotAFile, CannotBeRead);
+    if (const auto* why = std::get_if<QString>(&opened)) {
+        return Refusal(path, *why);
     }
-    if (auto why = NotAFile(info)) {
-        return Refused(path, *why);
-    }
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return Refused(path, CannotBeRead(errno));
-    }
-    std::variant<ReadPicture, QString> read;
-    if (::fstat(descriptor, &info) != 0) {
-        read = CannotBeRead(errno);
-    } else if (auto why = NotAFile(info)) {
-        read = *why;
-    } else {
-        read = ReadPictureInChild(descriptor);
-    }
+    const int descriptor = std::get<int>(opened);
+    auto read = ReadPictureInChild(descriptor);
     ::close(descriptor);
     if (const auto* error = std::get_if<QString>(&read)) {
-        return Refused(path, *error);
+        return Refusal(path, *error);
     }
     auto& [picture, size] = std::get<ReadPicture>(read);
     const std::size_t slash = path.rfind('/');

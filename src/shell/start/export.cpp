@@ -11,6 +11,7 @@
 #include "shell/canvas/background.h"
 #include "shell/files/drawing_file.h"
 #include "shell/files/export_file.h"
+#include "shell/files/file_names.h"
 #include "shell/pictures/backdrop.h"
 #include "shell/pictures/picture_page.h"
 #include "shell/pictures/svg_picture.h"
@@ -99,10 +100,10 @@ int Write(const std::string& out, Format format, int scale, const PicturePage& p
                          : format == Format::Svg ? PaintSvg(file, page)
                                                  : PaintPdf(file, page);
     if (!painted) {
-        return Say(ShownName(out) + ": cannot be written: the picture could not be made", 1);
+        return Say(Refusal(out, "cannot be written: the picture could not be made"), 1);
     }
     if (auto why = WriteWhole(out, file.data())) {
-        return Say(ShownName(out) + ": " + *why, 1);
+        return Say(Refusal(out, *why), 1);
     }
     return 0;
 }
@@ -127,14 +128,14 @@ int ExportPicture(const CommandLine& command) {
     }
     const std::optional<Format> format = FormatOf(out);
     if (!format) {
-        return Say(ShownName(out) + ": the name must end in .png, .svg or .pdf", 1);
+        return Say(Refusal(out, "the name must end in .png, .svg or .pdf"), 1);
     }
     std::vector<std::string> inputs{*command.file};
     if (command.backdrop) {
         inputs.push_back(*command.backdrop);
     }
     if (auto why = RefusedPictureFile(out, inputs)) {
-        return Say(ShownName(out) + ": " + *why, 1);
+        return Say(Refusal(out, *why), 1);
     }
     auto read = ReadDrawingFile(*command.file);
     if (const auto* error = std::get_if<QString>(&read)) {

@@ -7,6 +7,7 @@
 
 #include "shell/app/application.h"
 #include "shell/files/drawing_file.h"
+#include "shell/files/file_names.h"
 #include "shell/pictures/backdrop.h"
 #include "shell/pictures/picture_reader.h"
 #include "shell/start/command_line.h"

@@ -3,10 +3,11 @@
 
 #include <QByteArray>
 #include <cstdlib>
-#include <iostream>
 #include <mutex>
 #include <optional>
 #include <vector>
+
+#include "shell/start/refusal.h"
 
 namespace qelt::shell {
 
@@ -36,7 +37,9 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
     if (!messages.opening) {
         messages.previous(type, context, text);
     } else if (type == QtFatalMsg) {
-        std::cerr << messages.opening->says;
+        if (messages.opening->says != nullptr) {
+            Refuse(messages.opening->says, messages.opening->status);
+        }
         std::_Exit(messages.opening->status);
     } else {
         messages.held.push_back({type, context.category, text});

@@ -6,13 +6,12 @@
 
 namespace qelt::shell {
 
-// What the program says and its status where no display answers.
+// What the program says (nothing, if null) and its status where no display answers.
 struct WithoutDisplay {
     const char* says;
     int status;
 };
-inline constexpr WithoutDisplay kNoDisplayFound{"qelt-cad: no display found (is DISPLAY set?)\n",
-                                                1};
+inline constexpr WithoutDisplay kNoDisplayFound{"no display found (is DISPLAY set?)", 1};
 
 // The application object on the display that the environment names, made from `argc` and
 // `argv`, which it keeps for its whole life. Where no display answers, Qt would abort with

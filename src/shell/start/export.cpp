@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPdfWriter>
-#include <iostream>
 #include <optional>
 
 #include "shell/canvas/background.h"
@@ -16,6 +15,7 @@
 #include "shell/pictures/picture_page.h"
 #include "shell/pictures/svg_picture.h"
 #include "shell/start/display.h"
+#include "shell/start/refusal.h"
 #include "shell/start/windowless_program.h"
 #include "shell/windows/main_window_design.h"
 
@@ -28,11 +28,6 @@ constexpr qreal kVectorBackdropRatio = 2;
 constexpr int kDotsPerInch = 96;  // a canvas pixel of an SVG or PDF picture, as on a screen
 
 enum class Format { Png, Svg, Pdf };
-
-int Say(const QString& message, int status) {
-    std::cerr << "qelt-cad: " << message.toStdString() << '\n';
-    return status;
-}
 
 std::optional<Format> FormatOf(const std::string& path) {
     const QString name = ShownName(path).toLower();
@@ -100,10 +95,10 @@ int Write(const std::string& out, Format format, int scale, const PicturePage& p
                          : format == Format::Svg ? PaintSvg(file, page)
                                                  : PaintPdf(file, page);
     if (!painted) {
-        return Say(Refusal(out, "cannot be written: the picture could not be made"), 1);
+        return Refuse(Refusal(out, "cannot be written: the picture could not be made"), 1);
     }
     if (auto why = WriteWhole(out, file.data())) {
-        return Say(Refusal(out, *why), 1);
+        return Refuse(Refusal(out, *why), 1);
     }
     return 0;
 }
@@ -120,26 +115,26 @@ int ExportWithoutDisplay(int& argc, char* argv[], const CommandLine& command) {
 // The name written to is looked at before anything is read: it must not be one of the files read.
 int ExportPicture(const CommandLine& command) {
     if (!command.file) {
-        return Say("--export needs the FILE to draw", 2);
+        return Refuse("--export needs the FILE to draw", 2);
     }
     const std::string& out = *command.exportTo;
     if (out.empty()) {
-        return Say("OUT is an empty name; give the name of the picture to write", 1);
+        return Refuse("OUT is an empty name; give the name of the picture to write", 1);
     }
     const std::optional<Format> format = FormatOf(out);
     if (!format) {
-        return Say(Refusal(out, "the name must end in .png, .svg or .pdf"), 1);
+        return Refuse(Refusal(out, "the name must end in .png, .svg or .pdf"), 1);
     }
     std::vector<std::string> inputs{*command.file};
     if (command.backdrop) {
         inputs.push_back(*command.backdrop);
     }
     if (auto why = RefusedPictureFile(out, inputs)) {
-        return Say(Refusal(out, *why), 1);
+        return Refuse(Refusal(out, *why), 1);
     }
     auto read = ReadDrawingFile(*command.file);
     if (const auto* error = std::get_if<QString>(&read)) {
-        return Say(*error, 2);
+        return Refuse(*error, 2);
     }
     const QRect place = CanvasPlace();
     const QSize size = CanvasDrawingSize();
@@ -147,7 +142,7 @@ int ExportPicture(const CommandLine& command) {
     if (command.backdrop) {
         auto picture = ReadBackdrop(*command.backdrop);
         if (const auto* error = std::get_if<QString>(&picture)) {
-            return Say(*error, 2);
+            return Refuse(*error, 2);
         }
         const qreal ratio = format == Format::Png ? command.scale : kVectorBackdropRatio;
         background = FittedBackground(std::get<Backdrop>(picture).picture, size, ratio);

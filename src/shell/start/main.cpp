@@ -3,7 +3,6 @@
 #include <QMessageBox>
 #include <algorithm>
 #include <csignal>
-#include <iostream>
 
 #include "shell/app/application.h"
 #include "shell/files/drawing_file.h"
@@ -13,16 +12,10 @@
 #include "shell/start/command_line.h"
 #include "shell/start/display.h"
 #include "shell/start/export.h"
+#include "shell/start/refusal.h"
 #include "shell/windows/message_box.h"
 
 namespace {
-
-// A bad command line, file or picture is said on standard error, before any window of the
-// program opens and before anything is written.
-int Refuse(const QString& message) {
-    std::cerr << "qelt-cad: " << message.toStdString() << '\n';
-    return 2;
-}
 
 // A person at a screen also sees a refused file or picture in a box; where no one could answer
 // the box, standard error is enough.
@@ -38,9 +31,9 @@ int ShowRefusal(const QString& message) {
 // Without a display at all, the message on standard error is all there is; Qt's own lines
 // about the display add nothing to it.
 int RefuseFile(int& argc, char* argv[], const QString& message) {
-    Refuse(message);
+    qelt::shell::Refuse(message, 2);
     qelt::shell::HoldQtMessagesUnlessAsked();
-    const auto application = qelt::shell::OpenDisplay(argc, argv, {"", 2});
+    const auto application = qelt::shell::OpenDisplay(argc, argv, {nullptr, 2});
     return ShowRefusal(message);
 }
 
@@ -57,8 +50,10 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName("qelt-cad");
     QCoreApplication::setApplicationVersion(QELT_VERSION);
     const qelt::shell::CommandLine command = qelt::shell::ParseCommandLine(argc, argv);
+    // A bad command line, file or picture is said on standard error, before any window of the
+    // program opens and before anything is written.
     if (!command.error.isEmpty()) {
-        return Refuse(command.error);
+        return qelt::shell::Refuse(command.error, 2);
     }
     // The application object gets the program's name alone: the arguments are all taken.
     argc = std::min(argc, 1);

@@ -9,7 +9,7 @@
 
 #include "shell/files/file_names.h"
 #include "shell/files/opened_file.h"
-#include "shell/pictures/picture_decoding.h"
+#include "shell/pictures/picture_limits.h"
 #include "shell/pictures/picture_reader.h"
 
 namespace qelt::shell {

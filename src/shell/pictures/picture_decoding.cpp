@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <algorithm>
 
+#include "shell/pictures/picture_limits.h"
 #include "shell/pictures/svg_check.h"
 
 namespace qelt::shell {
@@ -123,8 +124,8 @@ std::optional<QString> OverBudget(const PictureBudget& budget) {
     return std::nullopt;
 }
 
-}  // namespace
-
+// The bytes that decoding a picture found inside an SVG will take, `depth` pictures deep, with
+// any pictures inside it counted into `budget`; or why it may not be decoded.
 std::variant<qint64, QString> CountInnerPicture(const QByteArray& bytes, int depth,
                                                 PictureBudget& budget) {
     if (depth > kMostNested) {
@@ -142,13 +143,15 @@ std::variant<qint64, QString> CountInnerPicture(const QByteArray& bytes, int dep
         return RasterCost(reader);
     }
     // Decoded whole, at the size it states.
-    const auto stated = CheckSvg(data, depth, budget);
+    const auto stated = CheckSvg(data, depth, budget, CountInnerPicture);
     if (const auto* why = std::get_if<QString>(&stated)) {
         return *why;
     }
     const QSizeF size = std::get<QSizeF>(stated);
     return qint64(std::max(0.0, size.width()) * std::max(0.0, size.height()) * 4);
 }
+
+}  // namespace
 
 // The picture is read from memory, so that whatever it names is not looked for.
 std::variant<ReadPicture, QString> DecodePicture(const QByteArray& bytes) {
@@ -166,7 +169,7 @@ std::variant<ReadPicture, QString> DecodePicture(const QByteArray& bytes) {
     reader.setAutoTransform(true);  // a photograph the right way up
     qint64 cost = 0;
     if (format == "svg") {
-        const auto checked = CheckSvg(data, 0, budget);
+        const auto checked = CheckSvg(data, 0, budget, CountInnerPicture);
         if (const auto* why = std::get_if<QString>(&checked)) {
             return *why;
         }

@@ -22,6 +22,7 @@
 #include <variant>
 
 #include "shell/pictures/picture_decoding.h"
+#include "shell/pictures/picture_limits.h"
 
 extern char** environ;
 

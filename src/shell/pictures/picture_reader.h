@@ -1,17 +1,12 @@
 // A picture decoded in a process of its own, under limits of time and memory set by the program.
 #pragma once
 
-#include <QImage>
 #include <QString>
 #include <variant>
 
-namespace qelt::shell {
+#include "shell/pictures/picture_decoding.h"
 
-// A picture as the reader hands it back.
-struct ReadPicture {
-    QImage picture;  // 32 bits a pixel, whatever the file held
-    QSize size;      // the picture's own size in pixels (for an SVG, the size it states)
-};
+namespace qelt::shell {
 
 // Whether this start of the program is the reader of one picture that the program started.
 bool IsPictureReader(int argc, char* argv[]);

@@ -85,7 +85,8 @@ struct Element {
 
 class SvgChecker {
   public:
-    SvgChecker(int depth, PictureBudget& budget) : depth_(depth), budget_(budget) {}
+    SvgChecker(int depth, PictureBudget& budget, InnerPictureCost innerCost)
+        : depth_(depth), budget_(budget), innerCost_(innerCost) {}
 
     std::variant<QSizeF, QString> Check(const QByteArray& text);
 
@@ -98,6 +99,7 @@ class SvgChecker {
 
     const int depth_;
     PictureBudget& budget_;
+    const InnerPictureCost innerCost_;
     std::vector<Element> elements_;
     QHash<QString, std::pair<int, int>> ids_;  // the first and the last element of each id
     QSizeF stated_;
@@ -160,7 +162,7 @@ std::optional<QString> SvgChecker::TakeReference(QStringView target, int element
         return QString(kRefersElsewhere);
     }
     for (const QByteArray& picture : DataPictures(target)) {
-        const auto cost = CountInnerPicture(picture, depth_ + 1, budget_);
+        const auto cost = innerCost_(picture, depth_ + 1, budget_);
         if (const auto* why = std::get_if<QString>(&cost)) {
             return "a picture inside it: " + *why;
         }
@@ -277,8 +279,9 @@ std::variant<QSizeF, QString> SvgChecker::Check(const QByteArray& text) {
 
 }  // namespace
 
-std::variant<QSizeF, QString> CheckSvg(const QByteArray& text, int depth, PictureBudget& budget) {
-    return SvgChecker(depth, budget).Check(text);
+std::variant<QSizeF, QString> CheckSvg(const QByteArray& text, int depth, PictureBudget& budget,
+                                       InnerPictureCost innerCost) {
+    return SvgChecker(depth, budget, innerCost).Check(text);
 }
 
 }  // namespace qelt::shell

@@ -16,7 +16,7 @@
 #include "output/data_file.h"
 #include "output/read_data_file.h"
 #include "plotting/rendering.h"
-#include "shell/app/picture_drops.h"
+#include "shell/app/file_drops.h"
 #include "shell/files/drawing_file.h"
 #include "shell/files/file_names.h"
 #include "shell/windows/close_question.h"
@@ -188,7 +188,7 @@ void Application::AddShortcut(const QList<QKeySequence>& keys,
 }
 
 void Application::WireBackdrop() {
-    auto* drops = new PictureDrops([this](const std::string& path) { DropFile(path); }, &main_);
+    auto* drops = new FileDrops([this](const std::string& path) { DropFile(path); }, &main_);
     for (QWidget* window : ShownWindows()) {
         drops->Watch(window);
     }

@@ -10,10 +10,10 @@ namespace qelt::shell {
 
 // Takes one file dropped on a watched window, over any of its controls, and hands its path on
 // as the file system encodes it.
-class PictureDrops : public QObject {
+class FileDrops : public QObject {
     Q_OBJECT
   public:
-    PictureDrops(std::function<void(const std::string& path)> dropped, QObject* parent)
+    FileDrops(std::function<void(const std::string& path)> dropped, QObject* parent)
         : QObject(parent), dropped_(std::move(dropped)) {}
 
     // The window takes drops, and so do its text boxes, which would otherwise type the path.

@@ -1,4 +1,4 @@
-#include "shell/app/picture_drops.h"
+#include "shell/app/file_drops.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -21,7 +21,7 @@ std::string DraggedFile(const QDropEvent* event) {
 
 }  // namespace
 
-void PictureDrops::Watch(QWidget* window) {
+void FileDrops::Watch(QWidget* window) {
     window->setAcceptDrops(true);
     window->installEventFilter(this);
     for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -31,7 +31,7 @@ void PictureDrops::Watch(QWidget* window) {
     }
 }
 
-bool PictureDrops::eventFilter(QObject* watched, QEvent* event) {
+bool FileDrops::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) {
         return QObject::eventFilter(watched, event);

@@ -62,7 +62,7 @@ void FullRepaint(benchmark::State& state) {
 // fitted and lightened once; every clear then copies it in place of the white fill.
 void FullRepaintOverABackdrop(benchmark::State& state) {
     qelt::Program& p = TheApp().app.program();
-    qelt::shell::CanvasWidget& canvas = *TheApp().app.mainWindow().CAD8pic;
+    qelt::shell::CanvasWidget& canvas = *TheApp().app.mainWindow().canvas;
     QImage picture(1600, 1000, QImage::Format_RGB32);
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {

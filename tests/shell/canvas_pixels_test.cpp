@@ -32,17 +32,17 @@ class CanvasPixelsTest : public QObject {
     static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     static void ClickCanvas(Application& app, int x, int y) {
-        QTest::mouseClick(app.mainWindow().CAD8pic, Qt::LeftButton, {}, OnCanvas(x, y));
+        QTest::mouseClick(app.mainWindow().canvas, Qt::LeftButton, {}, OnCanvas(x, y));
     }
 
     // Draws a line with the buttons and the mouse, as a user would.
     static void DrawLine(Application& app, std::initializer_list<std::pair<int, int>> points) {
         qelt::shell::MainWindow& w = app.mainWindow();
-        Click(w.Button1_NewRenameLeft_8cbn);
+        Click(w.button1);
         for (auto [x, y] : points) {
             ClickCanvas(app, x, y);
         }
-        Click(w.Button3_EditDone_8cbn);
+        Click(w.button3);
     }
 
     // Puts a line straight into the drawing; points off the canvas cannot be clicked.
@@ -60,7 +60,7 @@ class CanvasPixelsTest : public QObject {
         }
     }
 
-    static const QImage& Image(Application& app) { return app.mainWindow().CAD8pic->image(); }
+    static const QImage& Image(Application& app) { return app.mainWindow().canvas->image(); }
 
     // Every pixel of the canvas is white or one of the colours asked for: nothing blended.
     static bool OnlyColours(const QImage& image, std::initializer_list<QColor> colours) {
@@ -130,7 +130,7 @@ class CanvasPixelsTest : public QObject {
         app.Start();
         DrawLine(app, {{100, 100}, {300, 150}});
         DrawLine(app, {{100, 300}, {300, 350}});
-        Click(app.mainWindow().Button2_SelectAssignUnassignYes_8cbn);
+        Click(app.mainWindow().button2);
         ClickCanvas(app, 200, 120);
         QVERIFY(app.program().actions.LineSearchOn8pbol);
         QCOMPARE(app.program().drawing.SelectedLine8pint, qelt::Integer{1});
@@ -178,7 +178,7 @@ class CanvasPixelsTest : public QObject {
     void theZoomBoxIsOutlinedInNearBlackWhileDragging() {
         Application app;
         app.Start();
-        Click(app.mainWindow().zoomInBox_8cbn);
+        Click(app.mainWindow().zoomInBox);
         qelt::RedrawAll(app.program().plotView());
         const QImage& image = Image(app);
         // The start-up frame: 196..588 by 111..331.
@@ -197,7 +197,7 @@ class CanvasPixelsTest : public QObject {
         Application app;
         app.Start();
         DrawLine(app, {{100, 100}, {300, 100}});
-        const QImage shown = app.mainWindow().CAD8pic->grab().toImage();
+        const QImage shown = app.mainWindow().canvas->grab().toImage();
         QCOMPARE(shown.pixelColor(OnCanvas(200, 100)), kBlack);
         QCOMPARE(shown.pixelColor(OnCanvas(200, 110)), kWhite);
     }
@@ -273,8 +273,7 @@ class CanvasPixelsTest : public QObject {
         drop(&app.mapWindow(), "bl\xe9u.bmp");
         QCOMPARE(Image(app).pixelColor(200, 100), kBlack);
         QCOMPARE(Image(app).pixelColor(200, 300), QColor(128, 128, 228));
-        QCOMPARE(app.mainWindow().ConcludingInfoToUser8lbl->text(),
-                 "Backdrop bl\ufffdu.bmp, 785 x 442 pixels");
+        QCOMPARE(app.mainWindow().completion->text(), "Backdrop bl\ufffdu.bmp, 785 x 442 pixels");
         app.program().drawing.LineCount8pint = 0;  // the next repaint puts the picture back
         qelt::RedrawAll(app.program().plotView());
         QCOMPARE(Image(app).pixelColor(200, 100), QColor(128, 128, 228));
@@ -303,7 +302,7 @@ class CanvasPixelsTest : public QObject {
                 std::get<qelt::shell::Backdrop>(qelt::shell::ReadBackdrop(picture.toStdString())));
             DrawLine(app, {{100, 100}, {300, 150}, {700, 120}});
             DrawLine(app, {{100, 300}, {300, 250}, {700, 420}});
-            Click(app.mainWindow().Button2_SelectAssignUnassignYes_8cbn);
+            Click(app.mainWindow().button2);
             ClickCanvas(app, 200, 120);
             QCOMPARE(app.program().drawing.SelectedLine8pint, qelt::Integer{1});
             const QImage around = Image(app).copy(90, 90, 620, 340);  // a picture holds greys too

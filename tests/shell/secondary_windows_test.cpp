@@ -22,11 +22,11 @@ namespace {
 using Maker = std::unique_ptr<SecondaryWindow> (*)();
 
 const std::map<QString, Maker> kMakers = {
-    {"XSpick8frm", []() -> std::unique_ptr<SecondaryWindow> { return MakeXSpick8frm(); }},
-    {"CADmap8frm", MakeCADmap8frm},
-    {"CADlistof8frm", MakeCADlistof8frm},
-    {"CADrenameAndYouSure8frm", MakeCADrenameAndYouSure8frm},
-    {"CAD_info_8frm", MakeCAD_info_8frm},
+    {"XSpick8frm", []() -> std::unique_ptr<SecondaryWindow> { return MakeCrossSectionWindow(); }},
+    {"CADmap8frm", MakeMapWindow},
+    {"CADlistof8frm", MakeListWindow},
+    {"CADrenameAndYouSure8frm", MakeRenameWindow},
+    {"CAD_info_8frm", MakeInfoWindow},
 };
 
 const QColor kWarm(255, 224, 192);
@@ -222,7 +222,9 @@ class SecondaryWindowsTest : public QObject {
         QCOMPARE(Names(*w, kind), names.split(' ', Qt::SkipEmptyParts));
     }
 
-    void crossSectionWindowHas85Controls() { QCOMPARE(Controls(*MakeXSpick8frm()).size(), 85); }
+    void crossSectionWindowHas85Controls() {
+        QCOMPARE(Controls(*MakeCrossSectionWindow()).size(), 85);
+    }
 
     void shownTexts_data() {
         QTest::addColumn<QString>("window");
@@ -284,7 +286,7 @@ class SecondaryWindowsTest : public QObject {
     }
 
     void buttonKeepsItsStoredCaption() {
-        const auto w = MakeXSpick8frm();
+        const auto w = MakeCrossSectionWindow();
         QCOMPARE(w->findChild<QPushButton*>("End8cbn")->text(), QString("Write && End"));
     }
 
@@ -309,13 +311,13 @@ class SecondaryWindowsTest : public QObject {
     }
 
     void methodTextNamesAMethodAndItsYear() {
-        const QString method = MakeXSpick8frm()->findChild<QLineEdit*>("Text4")->text();
+        const QString method = MakeCrossSectionWindow()->findChild<QLineEdit*>("Text4")->text();
         QVERIFY(method.contains("CPT"));
         QVERIFY(method.contains("2018"));
     }
 
     void combosHoldTheFiveUnitsAndKeepTheirText() {
-        const auto w = MakeCADmap8frm();
+        const auto w = MakeMapWindow();
         const QStringList units = {"feet", "meters", "lat/long", "estimated feet from lat/long",
                                    "estimated meters from lat/long"};
         for (const char* name : {"Combo1", "Combo2"}) {
@@ -340,7 +342,7 @@ class SecondaryWindowsTest : public QObject {
     }
 
     void imagesShowTheirWordsBottomToTop() {
-        const auto w = MakeCADmap8frm();
+        const auto w = MakeMapWindow();
         const std::pair<const char*, QSize> images[] = {{"Image2", {18, 69}}, {"Image1", {19, 89}}};
         for (const auto& [name, size] : images) {
             const QImage image = w->findChild<QLabel*>(name)->pixmap().toImage();
@@ -427,7 +429,7 @@ class SecondaryWindowsTest : public QObject {
     }
 
     void shapesFrameTheCrossSectionControls() {
-        const auto w = MakeXSpick8frm();
+        const auto w = MakeCrossSectionWindow();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         for (const QWidget* control : Controls(*w)) {
@@ -444,7 +446,7 @@ class SecondaryWindowsTest : public QObject {
 
     // Pane by pane (the shapes frame them, left to right), row by row, left to right.
     void crossSectionTabOrderFollowsTheLayout() {
-        const auto w = MakeXSpick8frm();
+        const auto w = MakeCrossSectionWindow();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         const auto place = [&](const QWidget* control) {
@@ -501,7 +503,7 @@ class SecondaryWindowsTest : public QObject {
     }
 
     void closeBoxSaysOnceWhyTheWindowStays() {
-        const auto w = MakeCADmap8frm();
+        const auto w = MakeMapWindow();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         QVERIFY(!w->close());
@@ -539,7 +541,7 @@ class SecondaryWindowsTest : public QObject {
         auto* end = cross.findChild<QPushButton*>("End8cbn");
         QSignalSpy pressed(end, &QPushButton::pressed);
         for (QWidget* focused : {cross.focusWidget(), static_cast<QWidget*>(end),
-                                 static_cast<QWidget*>(app.mainWindow().End8cbn)}) {
+                                 static_cast<QWidget*>(app.mainWindow().end)}) {
             QTest::keyClick(focused, Qt::Key_Return);
             QTest::keyClick(focused, Qt::Key_Enter, Qt::KeypadModifier);
         }
@@ -551,8 +553,8 @@ class SecondaryWindowsTest : public QObject {
     void inertButtonsLeaveTheDrawingAlone() {
         Application app;
         app.Start();
-        QTest::mouseClick(app.mainWindow().Button1_NewRenameLeft_8cbn, Qt::LeftButton);
-        const QString prompt = app.mainWindow().UserMustSee8lbl->text();
+        QTest::mouseClick(app.mainWindow().button1, Qt::LeftButton);
+        const QString prompt = app.mainWindow().prompt->text();
         for (QWidget* window : {&app.crossSectionWindow(), &app.mapWindow(), &app.listWindow()}) {
             for (QPushButton* button : window->findChildren<QPushButton*>()) {
                 if (button->objectName() != "End8cbn") {
@@ -562,7 +564,7 @@ class SecondaryWindowsTest : public QObject {
         }
         QVERIFY(!app.program().ended);
         QCOMPARE(app.program().drawing.LineCount8pint, 1);
-        QCOMPARE(app.mainWindow().UserMustSee8lbl->text(), prompt);
+        QCOMPARE(app.mainWindow().prompt->text(), prompt);
         QVERIFY(app.crossSectionWindow().isVisible());
     }
 };

@@ -35,46 +35,46 @@ Single Held(qreal v) {
 }  // namespace
 
 Application::Application()
-    : XSpick8frm_(MakeXSpick8frm()),
-      CADmap8frm_(MakeCADmap8frm()),
-      CADlistof8frm_(MakeCADlistof8frm()),
-      CADrenameAndYouSure8frm_(MakeCADrenameAndYouSure8frm()),
-      CAD_info_8frm_(MakeCAD_info_8frm()),
-      button1_(main_.Button1_NewRenameLeft_8cbn),
-      button2_(main_.Button2_SelectAssignUnassignYes_8cbn),
-      button3_(main_.Button3_EditDone_8cbn),
-      button4_(main_.Button4_DeleteRightNo_8cbn),
-      cancel_(main_.Button_Cancel8cbn),
-      prompt_(main_.UserMustSee8lbl, PromptRoom),
-      concluding_(main_.ConcludingInfoToUser8lbl),
-      label21_(main_.Label21),
-      top_(main_.CADtop8lbl, OwnRoom),
-      bottom_(main_.CADbotton8lbl, OwnRoom),
-      left_(main_.CADleft8lbl, OwnRoom),
-      right_(main_.CADright8lbl, OwnRoom),
-      session_({{Form::XSpick8frm, XSpick8frm_.get()},
-                {Form::CADmap8frm, CADmap8frm_.get()},
-                {Form::CADlistof8frm, CADlistof8frm_.get()},
+    : crossSection_(MakeCrossSectionWindow()),
+      map_(MakeMapWindow()),
+      list_(MakeListWindow()),
+      rename_(MakeRenameWindow()),
+      info_(MakeInfoWindow()),
+      button1_(main_.button1),
+      button2_(main_.button2),
+      button3_(main_.button3),
+      button4_(main_.button4),
+      cancel_(main_.cancel),
+      prompt_(main_.prompt, PromptRoom),
+      completion_(main_.completion),
+      zoomReadout_(main_.zoomReadout),
+      top_(main_.topLabel, OwnRoom),
+      bottom_(main_.bottomLabel, OwnRoom),
+      left_(main_.leftLabel, OwnRoom),
+      right_(main_.rightLabel, OwnRoom),
+      session_({{Form::XSpick8frm, crossSection_.get()},
+                {Form::CADmap8frm, map_.get()},
+                {Form::CADlistof8frm, list_.get()},
                 {Form::CAD8frm, &main_}},
                output_),
-      program_(Platform{*main_.CAD8pic,
+      program_(Platform{*main_.canvas,
                         MainControls{button1_, button2_, button3_, button4_, cancel_, prompt_,
-                                     concluding_, label21_, top_, bottom_, left_, right_},
+                                     completion_, zoomReadout_, top_, bottom_, left_, right_},
                         clock_, output_, session_}),
-      backdrop_(*main_.CAD8pic, concluding_, session_, [this] { Repaint(); }) {
+      backdrop_(*main_.canvas, completion_, session_, [this] { Repaint(); }) {
     Place();
     Wire();
 }
 
 // Without a window manager every window would open in the screen's corner, one over another.
 void Application::Place() {
-    PlaceWindows(main_, *XSpick8frm_, *CADlistof8frm_, *CADmap8frm_);
+    PlaceWindows(main_, *crossSection_, *list_, *map_);
 }
 
 void Application::Start() {
     Run([](Program& p) { StartProgram(p); });
     // Not END, the first in the window's order: one stray space bar press would end the program.
-    main_.Button1_NewRenameLeft_8cbn->setFocus();
+    main_.button1->setFocus();
     // Without a window manager no window would take keys before the first click.
     main_.activateWindow();
 }
@@ -122,7 +122,7 @@ void Application::CloseMainWindow() {
 }
 
 void Application::Wire() {
-    CanvasWidget& canvas = *main_.CAD8pic;
+    CanvasWidget& canvas = *main_.canvas;
     canvas.onPress = [this](int b, QPointF at) {
         Run([&](Program& p) {
             CanvasPressed(p, static_cast<Integer>(b), Held(at.x()), Held(at.y()));
@@ -136,7 +136,7 @@ void Application::Wire() {
     canvas.onRelease = [this](int, QPointF at) {
         Run([&](Program& p) { CanvasReleased(p, Held(at.x()), Held(at.y())); });
     };
-    main_.onFormMove = [this](int b, float x, float y) {
+    main_.onMove = [this](int b, float x, float y) {
         Run([&](Program& p) { MovedOverWindow(p, static_cast<Integer>(b), x, y); });
     };
     main_.onClose = [this] { CloseMainWindow(); };
@@ -144,14 +144,14 @@ void Application::Wire() {
     const auto click = [this](QPushButton* button, void (*handler)(Program&)) {
         QObject::connect(button, &QPushButton::clicked, [this, handler] { Run(handler); });
     };
-    click(main_.Button1_NewRenameLeft_8cbn, Button1Pressed);
-    click(main_.Button2_SelectAssignUnassignYes_8cbn, Button2Pressed);
-    click(main_.Button3_EditDone_8cbn, Button3Pressed);
-    click(main_.Button4_DeleteRightNo_8cbn, Button4Pressed);
-    click(main_.Button_Cancel8cbn, CancelPressed);
-    click(main_.zoomInBox_8cbn, ZoomInBoxPressed);
-    click(main_.End8cbn, EndProgram);
-    click(XSpick8frm_->End8cbn, WriteDataFile);
+    click(main_.button1, Button1Pressed);
+    click(main_.button2, Button2Pressed);
+    click(main_.button3, Button3Pressed);
+    click(main_.button4, Button4Pressed);
+    click(main_.cancel, CancelPressed);
+    click(main_.zoomInBox, ZoomInBoxPressed);
+    click(main_.end, EndProgram);
+    click(crossSection_->writeAndEnd, WriteDataFile);
     WireKeys();
     WireBackdrop();
     WireOpening();
@@ -170,11 +170,11 @@ void Application::WireKeys() {
     // Takes back the last point of a new line; a text box keeps it for its typing.
     AddShortcut({QKeySequence(Qt::Key_Backspace)}, [this] { Run(TakeBackPoint); });
     // Escape gives up what is in progress, as Cancel does; a disabled Cancel ignores it.
-    AddShortcut({QKeySequence(Qt::Key_Escape)}, [this] { main_.Button_Cancel8cbn->click(); });
+    AddShortcut({QKeySequence(Qt::Key_Escape)}, [this] { main_.cancel->click(); });
 }
 
 std::array<QWidget*, 4> Application::ShownWindows() {
-    return {&main_, XSpick8frm_.get(), CADmap8frm_.get(), CADlistof8frm_.get()};
+    return {&main_, crossSection_.get(), map_.get(), list_.get()};
 }
 
 void Application::AddShortcut(const QList<QKeySequence>& keys,
@@ -199,7 +199,7 @@ void Application::WireOpening() {
     AddShortcut(QKeySequence::keyBindings(QKeySequence::Open), [this] { OpenWithDialog(); });
     // As plain text, which does not wrap; a folder name such as "<b>x" is no markup either.
     const QString path = QDir::current().absoluteFilePath(DataFileName);
-    XSpick8frm_->End8cbn->setToolTip(
+    crossSection_->writeAndEnd->setToolTip(
         Qt::mightBeRichText(path) ? Qt::convertFromPlainText(path, Qt::WhiteSpaceNoWrap) : path);
 }
 

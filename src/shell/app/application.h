@@ -32,9 +32,9 @@ class Application {
     void ShowBackdrop(const Backdrop& backdrop);
 
     MainWindow& mainWindow() { return main_; }
-    SecondaryWindow& crossSectionWindow() { return *XSpick8frm_; }
-    SecondaryWindow& mapWindow() { return *CADmap8frm_; }
-    SecondaryWindow& listWindow() { return *CADlistof8frm_; }
+    SecondaryWindow& crossSectionWindow() { return *crossSection_; }
+    SecondaryWindow& mapWindow() { return *map_; }
+    SecondaryWindow& listWindow() { return *list_; }
     Program& program() { return program_; }
 
   private:
@@ -64,14 +64,14 @@ class Application {
     void Run(Handler&& handler);
 
     MainWindow main_;
-    std::unique_ptr<CrossSectionWindow> XSpick8frm_;
-    std::unique_ptr<SecondaryWindow> CADmap8frm_;
-    std::unique_ptr<SecondaryWindow> CADlistof8frm_;
-    std::unique_ptr<SecondaryWindow> CADrenameAndYouSure8frm_;
-    std::unique_ptr<SecondaryWindow> CAD_info_8frm_;
+    std::unique_ptr<CrossSectionWindow> crossSection_;
+    std::unique_ptr<SecondaryWindow> map_;
+    std::unique_ptr<SecondaryWindow> list_;
+    std::unique_ptr<SecondaryWindow> rename_;
+    std::unique_ptr<SecondaryWindow> info_;
     ButtonControl button1_, button2_, button3_, button4_, cancel_;
     FittingLabelControl prompt_;
-    LabelControl concluding_, label21_;
+    LabelControl completion_, zoomReadout_;
     FittingLabelControl top_, bottom_, left_, right_;
     QtClock clock_;
     QtFileOutput output_;

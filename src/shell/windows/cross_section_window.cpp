@@ -108,17 +108,17 @@ const ControlDesign kControls[] = {
 
 }  // namespace
 
-std::unique_ptr<CrossSectionWindow> MakeXSpick8frm() {
+std::unique_ptr<CrossSectionWindow> MakeCrossSectionWindow() {
     auto window = std::make_unique<CrossSectionWindow>();
     BuildWindow({.name = "XSpick8frm",
                  .caption = "Qelt --- Cross section",
                  .tinted = true,
                  .controls = kControls},
                 *window);
-    window->End8cbn = window->findChild<QPushButton*>(kWriteAndEnd);
+    window->writeAndEnd = window->findChild<QPushButton*>(kWriteAndEnd);
     // No stray key may write and end: the window opens in its first text box, and a click on
     // the button leaves the focus where it was, as after a write that failed.
-    window->End8cbn->setFocusPolicy(Qt::TabFocus);
+    window->writeAndEnd->setFocusPolicy(Qt::TabFocus);
     window->findChild<QWidget*>("Text4")->setFocus();
     return window;
 }

@@ -112,33 +112,29 @@ MainWindow::MainWindow() {
     SetFont(this, 10, false);
     setMouseTracking(true);
 
-    End8cbn = Button(this, "End8cbn", "END", {12645, 1890, 1425, 735});
-    End8cbn->setFocusPolicy(Qt::TabFocus);  // reached by Tab only, never left focused by a click
-    Button1_NewRenameLeft_8cbn =
+    end = Button(this, "End8cbn", "END", {12645, 1890, 1425, 735});
+    end->setFocusPolicy(Qt::TabFocus);  // reached by Tab only, never left focused by a click
+    button1 =
         Button(this, "Button1_NewRenameLeft_8cbn", "1) New_Rename_Left", {105, 1470, 1845, 330});
-    Button2_SelectAssignUnassignYes_8cbn =
-        Button(this, "Button2_SelectAssignUnassignYes_8cbn", "2) Select_Un/Assign_Yes",
-               {1995, 1470, 2040, 330});
-    Button3_EditDone_8cbn =
-        Button(this, "Button3_EditDone_8cbn", "3)    Edit_Done", {4095, 1470, 2355, 330});
-    Button4_DeleteRightNo_8cbn =
+    button2 = Button(this, "Button2_SelectAssignUnassignYes_8cbn", "2) Select_Un/Assign_Yes",
+                     {1995, 1470, 2040, 330});
+    button3 = Button(this, "Button3_EditDone_8cbn", "3)    Edit_Done", {4095, 1470, 2355, 330});
+    button4 =
         Button(this, "Button4_DeleteRightNo_8cbn", "4)  Delete_Right_No", {6510, 1470, 1650, 330});
-    Button_Cancel8cbn = Button(this, "Button_Cancel8cbn", "Cancel ", {8235, 1485, 825, 330});
-    zoomInBox_8cbn = Button(this, "zoomInBox_8cbn", "Zoom In Box", {9135, 1485, 1185, 285});
-    CAD8pic = new CanvasWidget(this, CanvasPlace(), kCanvasFrame);
-    UserMustSee8lbl =
-        Label(this, "UserMustSee8lbl", "User Must See this...", {105, 735, 17385, 285});
-    SetFont(UserMustSee8lbl, 13, true);
-    ConcludingInfoToUser8lbl = Label(this, "ConcludingInfoToUser8lbl",
-                                     "Concluding info  for user...", {3675, 1050, 7710, 240});
-    Label21 = Label(this, "Label21", "Label21", {13140, 4590, 1005, 240});
+    cancel = Button(this, "Button_Cancel8cbn", "Cancel ", {8235, 1485, 825, 330});
+    zoomInBox = Button(this, "zoomInBox_8cbn", "Zoom In Box", {9135, 1485, 1185, 285});
+    canvas = new CanvasWidget(this, CanvasPlace(), kCanvasFrame);
+    prompt = Label(this, "UserMustSee8lbl", "User Must See this...", {105, 735, 17385, 285});
+    SetFont(prompt, 13, true);
+    completion = Label(this, "ConcludingInfoToUser8lbl", "Concluding info  for user...",
+                       {3675, 1050, 7710, 240});
+    zoomReadout = Label(this, "Label21", "Label21", {13140, 4590, 1005, 240});
     // The axis labels are given room for a number such as "6420.553 ft": beside the canvas
     // they wrap onto two lines, below it they widen along the canvas's edge.
-    CADtop8lbl = AxisLabel(this, "CADtop8lbl", "top", {0, 1890, 810, 450}, Qt::AlignRight);
-    CADbotton8lbl = AxisLabel(this, "CADbotton8lbl", "bottom", {0, 8130, 810, 450}, Qt::AlignRight);
-    CADleft8lbl = AxisLabel(this, "CADleft8lbl", "left", {870, 8595, 1800, 330}, Qt::AlignLeft);
-    CADright8lbl =
-        AxisLabel(this, "CADright8lbl", "right", {11205, 8595, 1500, 330}, Qt::AlignRight);
+    topLabel = AxisLabel(this, "CADtop8lbl", "top", {0, 1890, 810, 450}, Qt::AlignRight);
+    bottomLabel = AxisLabel(this, "CADbotton8lbl", "bottom", {0, 8130, 810, 450}, Qt::AlignRight);
+    leftLabel = AxisLabel(this, "CADleft8lbl", "left", {870, 8595, 1800, 330}, Qt::AlignLeft);
+    rightLabel = AxisLabel(this, "CADright8lbl", "right", {11205, 8595, 1500, 330}, Qt::AlignRight);
     AddInertControls();
     MarkFocusedButton(this);
 }
@@ -187,22 +183,21 @@ void MainWindow::KeepFocusOnTheAction(const QWidget* focusedBefore) {
     }
     // The button that finishes what is in progress comes first, the one that starts the next
     // action last.
-    for (QPushButton* button : {Button3_EditDone_8cbn, Button2_SelectAssignUnassignYes_8cbn,
-                                Button1_NewRenameLeft_8cbn, Button_Cancel8cbn}) {
+    for (QPushButton* button : {button3, button2, button1, cancel}) {
         if (button->isEnabled()) {
             button->setFocus();
             return;
         }
     }
-    CAD8pic->setFocus();
+    canvas->setFocus();
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     // Only moves over the window itself count, not those over its controls.
-    if (onFormMove && childAt(at.toPoint()) == nullptr) {
-        onFormMove(ButtonCode(event->buttons()), static_cast<float>(at.x()),
-                   static_cast<float>(at.y()));
+    if (onMove && childAt(at.toPoint()) == nullptr) {
+        onMove(ButtonCode(event->buttons()), static_cast<float>(at.x()),
+               static_cast<float>(at.y()));
     }
 }
 

@@ -22,24 +22,25 @@ class MainWindow : public QWidget {
     // press would start something else unseen. `focusedBefore` is the focus before the event.
     void KeepFocusOnTheAction(const QWidget* focusedBefore);
 
-    CanvasWidget* CAD8pic;
-    QPushButton* End8cbn;
-    QPushButton* Button1_NewRenameLeft_8cbn;
-    QPushButton* Button2_SelectAssignUnassignYes_8cbn;
-    QPushButton* Button3_EditDone_8cbn;
-    QPushButton* Button4_DeleteRightNo_8cbn;
-    QPushButton* Button_Cancel8cbn;
-    QPushButton* zoomInBox_8cbn;
-    QLabel* UserMustSee8lbl;
-    QLabel* ConcludingInfoToUser8lbl;
-    QLabel* Label21;
-    QLabel* CADtop8lbl;
-    QLabel* CADbotton8lbl;
-    QLabel* CADleft8lbl;
-    QLabel* CADright8lbl;
+    // The controls the program writes or wires, with the names they go by (their objectName).
+    CanvasWidget* canvas;    // CAD8pic
+    QPushButton* end;        // End8cbn, "END"
+    QPushButton* button1;    // Button1_NewRenameLeft_8cbn
+    QPushButton* button2;    // Button2_SelectAssignUnassignYes_8cbn
+    QPushButton* button3;    // Button3_EditDone_8cbn
+    QPushButton* button4;    // Button4_DeleteRightNo_8cbn
+    QPushButton* cancel;     // Button_Cancel8cbn
+    QPushButton* zoomInBox;  // zoomInBox_8cbn
+    QLabel* prompt;          // UserMustSee8lbl
+    QLabel* completion;      // ConcludingInfoToUser8lbl
+    QLabel* zoomReadout;     // Label21
+    QLabel* topLabel;        // CADtop8lbl
+    QLabel* bottomLabel;     // CADbotton8lbl
+    QLabel* leftLabel;       // CADleft8lbl
+    QLabel* rightLabel;      // CADright8lbl
 
     // A move over the window itself, outside its controls, in the window's pixels.
-    std::function<void(int buttons, float x, float y)> onFormMove;
+    std::function<void(int buttons, float x, float y)> onMove;
     std::function<void()> onClose;
 
   protected:

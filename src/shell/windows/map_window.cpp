@@ -47,7 +47,7 @@ const char* const kUnits[] = {"feet", "meters", "lat/long", "estimated feet from
 
 }  // namespace
 
-std::unique_ptr<SecondaryWindow> MakeCADmap8frm() {
+std::unique_ptr<SecondaryWindow> MakeMapWindow() {
     return BuildWindow({.name = "CADmap8frm",
                         .caption = "Qelt --- Map ",
                         .tinted = true,

@@ -90,22 +90,22 @@ void PlaceWindows(MainWindow& main, CrossSectionWindow& crossSection, SecondaryW
     const QRect design(QPoint(Px(6960), Px(1725)), main.size());
     const QRect mainOuter = Inside(design.marginsAdded(kFrame), screen);
     main.setGeometry(mainOuter.marginsRemoved(kFrame));
-    const QRect end = OnScreen(mainOuter.topLeft(), *main.End8cbn);
+    const QRect end = OnScreen(mainOuter.topLeft(), *main.end);
 
     // The cross-section window below the main window; where it does not fit, the place nearest
     // that leaves "Write && End" out from under the main window.
     crossSection.adjustSize();
     const QRect crossDesign(QPoint(0, design.bottom() + 1 + kGap),
                             crossSection.size().grownBy(kFrame));
-    const QRect writePart = OnScreen({}, *crossSection.End8cbn);
+    const QRect writePart = OnScreen({}, *crossSection.writeAndEnd);
     const QRect beside = LargestBeside(mainOuter, screen);
     const QRect shrunk(crossDesign.topLeft(), crossDesign.size().boundedTo(beside.size()));
     const QRect cross =
         Clear(crossDesign, writePart, {&mainOuter, 1}, screen).value_or(Inside(shrunk, beside));
-    Put(crossSection, cross, crossSection.End8cbn);
+    Put(crossSection, cross, crossSection.writeAndEnd);
     // Where the window shrank, "Write && End" is somewhere in it once scrolled into view.
     const QRect writeAndEnd = cross.size() == crossDesign.size()
-                                  ? OnScreen(cross.topLeft(), *crossSection.End8cbn)
+                                  ? OnScreen(cross.topLeft(), *crossSection.writeAndEnd)
                                   : cross;
 
     // The list window left of the main window, the map window right of it; neither covers END

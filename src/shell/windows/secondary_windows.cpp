@@ -105,17 +105,17 @@ const ControlDesign kInfoControls[] = {
 
 }  // namespace
 
-std::unique_ptr<SecondaryWindow> MakeCADlistof8frm() {
+std::unique_ptr<SecondaryWindow> MakeListWindow() {
     return BuildWindow({.name = "CADlistof8frm", .caption = "List of", .controls = kListControls});
 }
 
-std::unique_ptr<SecondaryWindow> MakeCADrenameAndYouSure8frm() {
+std::unique_ptr<SecondaryWindow> MakeRenameWindow() {
     return BuildWindow({.name = "CADrenameAndYouSure8frm",
                         .caption = "Renaming item",
                         .controls = kRenameControls});
 }
 
-std::unique_ptr<SecondaryWindow> MakeCAD_info_8frm() {
+std::unique_ptr<SecondaryWindow> MakeInfoWindow() {
     return BuildWindow({.name = "CAD_info_8frm", .caption = "Form1", .controls = kInfoControls});
 }
 

@@ -34,14 +34,14 @@ class CrossSectionWindow : public SecondaryWindow {
     Q_OBJECT
   public:
     using SecondaryWindow::SecondaryWindow;
-    QPushButton* End8cbn = nullptr;
+    QPushButton* writeAndEnd = nullptr;  // End8cbn
 };
 
 // The map, cross-section, list, rename and information windows.
-std::unique_ptr<CrossSectionWindow> MakeXSpick8frm();
-std::unique_ptr<SecondaryWindow> MakeCADmap8frm();
-std::unique_ptr<SecondaryWindow> MakeCADlistof8frm();
-std::unique_ptr<SecondaryWindow> MakeCADrenameAndYouSure8frm();
-std::unique_ptr<SecondaryWindow> MakeCAD_info_8frm();
+std::unique_ptr<CrossSectionWindow> MakeCrossSectionWindow();
+std::unique_ptr<SecondaryWindow> MakeMapWindow();
+std::unique_ptr<SecondaryWindow> MakeListWindow();
+std::unique_ptr<SecondaryWindow> MakeRenameWindow();
+std::unique_ptr<SecondaryWindow> MakeInfoWindow();
 
 }  // namespace qelt::shell

@@ -7,23 +7,11 @@
 #include <cstring>
 
 #include "shell/canvas/background.h"
+#include "shell/canvas/colour_and_pixel.h"
 #include "shell/canvas/mouse_buttons.h"
 #include "shell/canvas/pixel_raster.h"
 
 namespace qelt::shell {
-
-namespace {
-
-QRgb ToRgb(Long colour) {
-    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-// Canvas coordinates are whole pixels.
-QPoint Pixel(Single x, Single y) {
-    return {qRound(x), qRound(y)};
-}
-
-}  // namespace
 
 CanvasWidget::CanvasWidget(QWidget* parent, const QRect& outer, int frame)
     : QFrame(parent),

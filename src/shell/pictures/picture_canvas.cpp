@@ -3,18 +3,11 @@
 #include <QLineF>
 #include <algorithm>
 
+#include "shell/canvas/colour_and_pixel.h"
+
 namespace qelt::shell {
 
 namespace {
-
-QColor ToColor(Long colour) {
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-// Canvas coordinates are whole pixels, as on the screen.
-QPointF Pixel(Single x, Single y) {
-    return QPoint(qRound(x), qRound(y));
-}
 
 qreal Width(Integer width) {
     return std::max<Integer>(width, 1);

@@ -202,6 +202,31 @@ class CanvasPixelsTest : public QObject {
         QCOMPARE(shown.pixelColor(OnCanvas(200, 110)), kWhite);
     }
 
+    // Only what a change drew on or erased is painted again; the screen shows all the canvas holds.
+    void theScreenFollowsEveryChange() {
+        Application app;
+        app.Start();
+        qelt::shell::MainWindow& w = app.mainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect area(w.canvas->mapTo(&w, w.canvas->contentsRect().topLeft()),
+                         w.canvas->contentsRect().size());
+        const auto screen = [&] {
+            return w.screen()
+                ->grabWindow(w.winId(), area.x(), area.y(), area.width(), area.height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        DrawLine(app, {{100, 100}, {300, 150}, {400, 300}});
+        QTRY_COMPARE(screen(), Image(app));
+        Click(w.button2);
+        ClickCanvas(app, 200, 200);
+        Click(w.button2);
+        Click(w.button4);  // the line goes, and comes back
+        QTRY_COMPARE(screen(), Image(app));
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QTRY_COMPARE(screen(), Image(app));
+    }
+
     // Run again on screens scaled by 150 % and 200 % (see CMakeLists.txt): the points stay in
     // canvas pixels, and a 2-pixel line is as many device pixels thick all along.
     void linesHaveAnEvenWidthOnAScaledScreen() {

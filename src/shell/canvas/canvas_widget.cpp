@@ -61,6 +61,7 @@ const QImage* CanvasWidget::Background() {
 // Over a picture only what the last repaint drew on is copied back: copying the whole picture
 // costs more than the white fill, and a repaint over it is to cost about what one on white does.
 void CanvasWidget::PutDownBackground() {
+    NoteErased();
     const QImage* background = Background();
     if (background == nullptr) {
         image_.fill(Qt::white);
@@ -78,16 +79,39 @@ void CanvasWidget::PutDownBackground() {
         }
     }
     marked_.clear();
+    drawnOn_ = {};
     stale_ = false;
+}
+
+// Once the image is all of one background, what a clear erases is what was drawn on since.
+void CanvasWidget::NoteErased() {
+    unpainted_ |= stale_ ? image_.rect() : drawnOn_.Rect() & image_.rect();
+}
+
+void CanvasWidget::Extent::Take(QPointF a, QPointF b, int bandReach) {
+    left = std::min(left, std::min(a.x(), b.x()));
+    top = std::min(top, std::min(a.y(), b.y()));
+    right = std::max(right, std::max(a.x(), b.x()));
+    bottom = std::max(bottom, std::max(a.y(), b.y()));
+    reach = std::max(reach, bandReach);
+}
+
+QRect CanvasWidget::Extent::Rect() const {
+    if (right < left) {
+        return {};
+    }
+    return {QPoint(static_cast<int>(left) - reach, static_cast<int>(top) - reach),
+            QPoint(static_cast<int>(right) + reach, static_cast<int>(bottom) + reach)};
 }
 
 // The band reaches at most half its width times the square root of 2 beyond its end points.
 void CanvasWidget::Mark(QPointF a, QPointF b, int width) {
+    // Whole device pixels: truncation moves a bound by less than the one pixel to spare.
+    const int reach = width + 1;
+    drawnOn_.Take(a, b, reach);
     if (!HasBackground()) {
         return;  // a white clear fills the whole image
     }
-    // Whole device pixels: truncation moves a bound by less than the one pixel to spare.
-    const int reach = width + 1;
     const QRect box = QRect(QPoint(static_cast<int>(std::min(a.x(), b.x())) - reach,
                                    static_cast<int>(std::min(a.y(), b.y())) - reach),
                             QPoint(static_cast<int>(std::max(a.x(), b.x())) + reach,
@@ -138,15 +162,42 @@ void CanvasWidget::DrawLine(Single x1, Single y1, Single x2, Single y2, Integer 
     Changed();
 }
 
+// Once the event that drew is done, so that a whole repaint is one update.
 void CanvasWidget::Changed() {
-    if (!paintPending_) {
-        paintPending_ = true;
-        update();
+    if (!updatePending_) {
+        updatePending_ = true;
+        QMetaObject::invokeMethod(this, &CanvasWidget::Update, Qt::QueuedConnection);
     }
 }
 
+// One rectangle around all that changed: Qt paints a repaint's hundred small rectangles one by
+// one many times slower than the one around them.
+void CanvasWidget::Update() {
+    updatePending_ = false;
+    unpainted_ |= drawnOn_.Rect() & image_.rect();
+    if (!unpainted_.isEmpty()) {
+        update(OnWidget(unpainted_));
+    }
+    unpainted_ = QRect();
+}
+
+QRect CanvasWidget::InImage(const QRect& onWidget) const {
+    const qreal ratio = image_.devicePixelRatio();
+    const QRect r = onWidget.translated(-contentsRect().topLeft());
+    return QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio).toAlignedRect() &
+           image_.rect();
+}
+
+QRect CanvasWidget::OnWidget(const QRect& inImage) const {
+    const qreal ratio = image_.devicePixelRatio();
+    return QRectF(QPointF(inImage.topLeft()) / ratio, QSizeF(inImage.size()) / ratio)
+        .toAlignedRect()
+        .translated(contentsRect().topLeft());
+}
+
+// Only what an update asked for, or what was uncovered, is copied to the screen, in whole
+// device pixels.
 void CanvasWidget::paintEvent(QPaintEvent* event) {
-    paintPending_ = false;
     // Moved to a screen of another scale: what is drawn is kept, scaled, until the next repaint.
     if (const qreal ratio = devicePixelRatioF(); image_.devicePixelRatio() != ratio) {
         image_ = image_.scaled(size_ * ratio);
@@ -155,7 +206,14 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     }
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), image_);
+    const QPointF origin = contentsRect().topLeft();
+    const qreal ratio = image_.devicePixelRatio();
+    for (const QRect& r : event->region()) {
+        const QRect source = InImage(r);
+        if (!source.isEmpty()) {
+            painter.drawImage(origin + QPointF(source.topLeft()) / ratio, image_, source);
+        }
+    }
 }
 
 bool CanvasWidget::OnDrawingArea(const QPointF& at) const {

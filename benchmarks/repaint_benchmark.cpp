@@ -1,3 +1,4 @@
+// Time of a full repaint, and of a press with its repaint, on the real Qt canvas.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

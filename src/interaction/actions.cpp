@@ -1,3 +1,4 @@
+// The click logic of the action buttons and the states it moves between.
 #include "interaction/actions.h"
 
 #include <string>

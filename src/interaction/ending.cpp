@@ -1,3 +1,4 @@
+// The two ways the program ends: END at once, "Write && End" once the file is written.
 #include "interaction/ending.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// Undo and redo: the drawing's history of steps, taken whenever an event leaves it changed.
 #include "interaction/history.h"
 
 #include <utility>

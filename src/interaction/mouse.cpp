@@ -1,3 +1,4 @@
+// The canvas and main-window mouse events, the press dispatch and the zoom step.
 #include "interaction/mouse.h"
 
 #include <string>

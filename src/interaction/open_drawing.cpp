@@ -1,3 +1,4 @@
+// Putting a drawing read from a data file in place of the one on the screen.
 #include "interaction/open_drawing.h"
 
 #include "interaction/actions.h"

@@ -1,3 +1,4 @@
+// The start-up sequence that the main window's load event runs.
 #include "interaction/startup.h"
 
 #include "interaction/actions.h"

@@ -1,3 +1,4 @@
+// The drawing canvas: scale rectangle, pen and the drawing calls.
 #include "platform/canvas.h"
 
 #include "state/checked.h"

@@ -1,3 +1,4 @@
+// The plot frame on the canvas and the world window in feet that the axis labels show.
 #include "plotting/frame.h"
 
 #include "state/checked.h"

@@ -1,3 +1,4 @@
+// The full repaint of the drawing: display lists built from the line table, then painted.
 #include "plotting/rendering.h"
 
 #include <algorithm>

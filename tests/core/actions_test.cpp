@@ -1,3 +1,4 @@
+// The action buttons' clicks: captions, enabled states, prompts and flags after each.
 #include <gtest/gtest.h>
 
 #include "support/scenario.h"

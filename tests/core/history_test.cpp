@@ -1,3 +1,4 @@
+// Undo and redo over real sequences of events.
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,3 +1,4 @@
+// The mouse state and the press dispatch over real sequences of events.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The plot frame, the world window and the axis labels' numbers.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,3 +1,4 @@
+// Picking, moving, inserting and deleting points.
 #include <gtest/gtest.h>
 
 #include "support/scenario.h"

@@ -1,3 +1,4 @@
+// The display lists and the drawing calls of a full repaint.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The start-up sequence: the state, captions and canvas it leaves.
 #include <gtest/gtest.h>
 
 #include "interaction/ending.h"

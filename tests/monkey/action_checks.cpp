@@ -1,3 +1,4 @@
+// The monkey's rules for the action states, captions and enabled buttons.
 #include <optional>
 #include <string_view>
 

@@ -1,3 +1,4 @@
+// The monkey's random events, drawn to suit the state the program is in.
 #include "monkey/event_source.h"
 
 #include <algorithm>

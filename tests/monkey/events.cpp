@@ -1,3 +1,4 @@
+// The events that reach a program from outside, and how they are delivered and printed.
 #include "monkey/events.h"
 
 #include <charconv>

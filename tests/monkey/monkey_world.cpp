@@ -1,3 +1,4 @@
+// A started program on fake platform parts that can be copied.
 #include "monkey/monkey_world.h"
 
 #include "interaction/startup.h"

@@ -1,3 +1,4 @@
+// The canvas's pixels on the screen and in pictures, after real clicks.
 #include <QApplication>
 #include <QMessageBox>
 #include <QMimeData>

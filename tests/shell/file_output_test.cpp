@@ -1,3 +1,4 @@
+// The data file on the disk: written whole, the old one kept, failures said.
 #include <unistd.h>
 
 #include <QDir>

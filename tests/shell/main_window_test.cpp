@@ -1,3 +1,4 @@
+// The main window driven by simulated clicks: captions, enabled states and keys.
 #include <QApplication>
 #include <QDir>
 #include <QFile>

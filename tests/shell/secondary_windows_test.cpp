@@ -1,3 +1,4 @@
+// The secondary windows' captions, controls, texts, colours and keys.
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// A user's typical session from start to the written file.
 #include <QLineEdit>
 #include <QtTest>
 

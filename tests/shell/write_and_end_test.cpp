@@ -1,3 +1,4 @@
+// "Write && End" and END on the real windows: the file, the exit and the kept drawing.
 #include <QApplication>
 #include <QDir>
 #include <QFile>

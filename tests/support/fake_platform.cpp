@@ -1,3 +1,4 @@
+// Fake platform parts that record what the program does with them.
 #include "support/fake_platform.h"
 
 #include <sstream>

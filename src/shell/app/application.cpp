@@ -1,3 +1,4 @@
+// The whole program on the screen: its windows wired to one core program.
 #include "shell/app/application.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// Files dropped on the program's windows: pictures and data files.
 #include "shell/app/file_drops.h"
 
 #include <QDropEvent>

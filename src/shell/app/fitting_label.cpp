@@ -1,3 +1,4 @@
+// A label the core writes whose text must always show whole.
 #include "shell/app/fitting_label.h"
 
 #include <QFontMetrics>

@@ -1,3 +1,4 @@
+// The keys that belong to the program wherever the focus is in its windows.
 #include "shell/app/key_routing.h"
 
 #include <QApplication>

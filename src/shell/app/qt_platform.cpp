@@ -1,3 +1,4 @@
+// The platform parts on Qt: the clock and the session.
 #include "shell/app/qt_platform.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// The drawing canvas as a Qt widget.
 #include "shell/canvas/canvas_widget.h"
 
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// The canvas's raster: dots and lines drawn straight into an image.
 #include "shell/canvas/pixel_raster.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Drawings kept against loss in the user's state folder, by date and time.
 #include "shell/files/kept_drawings.h"
 
 #include <QDir>

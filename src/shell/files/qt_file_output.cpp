@@ -1,3 +1,4 @@
+// The data file written on the disk, with the file it replaces kept.
 #include "shell/files/qt_file_output.h"
 
 #include <fcntl.h>

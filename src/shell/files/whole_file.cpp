@@ -1,3 +1,4 @@
+// Putting every byte of a file on the disk, or saying why not.
 #include "shell/files/whole_file.h"
 
 #include <unistd.h>

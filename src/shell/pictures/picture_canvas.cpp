@@ -1,3 +1,4 @@
+// The canvas of a picture of a drawing, painted with a QPainter on an image, an SVG or a PDF.
 #include "shell/pictures/picture_canvas.h"
 
 #include <QLineF>

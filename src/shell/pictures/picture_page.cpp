@@ -1,3 +1,4 @@
+// A picture of a drawing laid out: the canvas in a thin frame with its axis labels and titles.
 #include "shell/pictures/picture_page.h"
 
 #include <QFontMetricsF>

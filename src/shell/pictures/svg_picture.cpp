@@ -1,3 +1,4 @@
+// A picture of a drawing as an SVG document in which each line is one group.
 #include "shell/pictures/svg_picture.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// The command line: qelt-cad [FILE], its options, --help and --version.
 #include "shell/start/command_line.h"
 
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+// A program without windows: a drawing opened on the canvas of a picture.
 #include "shell/start/windowless_program.h"
 
 #include <array>

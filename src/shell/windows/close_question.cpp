@@ -1,3 +1,4 @@
+// The question asked before a drawing with unwritten changes would go.
 #include "shell/windows/close_question.h"
 
 #include <QMessageBox>

@@ -1,3 +1,4 @@
+// The cross-section window's controls, and the one of them that writes and ends.
 #include <QPushButton>
 
 #include "shell/windows/secondary_windows.h"

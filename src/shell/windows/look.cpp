@@ -1,3 +1,4 @@
+// The look the windows share: the warm background, the focus mark and the turned captions.
 #include "shell/windows/look.h"
 
 #include <QFontMetrics>

@@ -1,3 +1,4 @@
+// The main window "Qelt graphics" with its canvas and controls.
 #include "shell/windows/main_window.h"
 
 #include <QCloseEvent>

@@ -1,3 +1,4 @@
+// The map window's controls.
 #include "shell/windows/secondary_windows.h"
 #include "shell/windows/window_builder.h"
 

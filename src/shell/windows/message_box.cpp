@@ -1,3 +1,4 @@
+// Message boxes that show their texts as they are, never as markup.
 #include "shell/windows/message_box.h"
 
 #include <QLabel>

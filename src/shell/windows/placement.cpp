@@ -1,3 +1,4 @@
+// Where the windows open on the screen the program starts on.
 #include "shell/windows/placement.h"
 
 #include <QMargins>

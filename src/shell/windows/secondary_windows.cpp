@@ -1,3 +1,4 @@
+// The map, cross-section, list, rename and information windows.
 #include "shell/windows/secondary_windows.h"
 
 #include <QCloseEvent>

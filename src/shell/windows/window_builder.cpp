@@ -1,3 +1,4 @@
+// Builds a secondary window from a table of its controls.
 #include "shell/windows/window_builder.h"
 
 #include <QApplication>

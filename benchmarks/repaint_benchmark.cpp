@@ -1,3 +1,4 @@
+// Time of a full repaint, and of a press with its repaint, on the real Qt canvas.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -5,7 +6,7 @@
 #include "interaction/actions.h"
 #include "interaction/mouse.h"
 #include "plotting/rendering.h"
-#include "shell/application.h"
+#include "shell/app/application.h"
 
 namespace {
 
@@ -62,19 +63,19 @@ void FullRepaint(benchmark::State& state) {
 // fitted and lightened once; every clear then copies it in place of the white fill.
 void FullRepaintOverABackdrop(benchmark::State& state) {
     qelt::Program& p = TheApp().app.program();
-    qelt::shell::CanvasWidget& canvas = *TheApp().app.mainWindow().CAD8pic;
+    qelt::shell::CanvasWidget& canvas = *TheApp().app.mainWindow().canvas;
     QImage picture(1600, 1000, QImage::Format_RGB32);
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             picture.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
         }
     }
-    canvas.SetBackdrop(picture);
+    canvas.SetBackground(picture);
     qelt::RedrawAll(p.plotView());
     for (auto _ : state) {
         qelt::RedrawAll(p.plotView());
     }
-    canvas.SetBackdrop({});
+    canvas.SetBackground({});
 }
 
 void BareCls(benchmark::State& state) {
@@ -91,8 +92,8 @@ void PressToRepaint(benchmark::State& state) {
     qelt::ResetActionButtons(p);
     qelt::Button2Pressed(p);
     for (auto _ : state) {
-        qelt::CAD8pic_mousedown(p, 1, 0, 300, 230);
-        qelt::CAD8pic_mouseup(p, 1, 0, 300, 230);
+        qelt::CanvasPressed(p, 1, 300, 230);
+        qelt::CanvasReleased(p, 300, 230);
     }
 }
 

@@ -1,3 +1,4 @@
+// Adding a line, its points and taking them back; cancelling and deleting lines.
 #include "editing/editing.h"
 
 namespace qelt {

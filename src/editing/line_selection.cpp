@@ -1,3 +1,4 @@
+// Finding the line a press picks, by the boxes of the lines.
 #include <algorithm>
 #include <cstdlib>
 #include <vector>

@@ -1,3 +1,4 @@
+// Picking, moving, inserting and deleting the points of a line.
 #include "editing/editing.h"
 #include "state/checked.h"
 

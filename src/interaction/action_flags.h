@@ -1,6 +1,8 @@
 // The flags of the action state machine behind the four action buttons and Cancel.
 #pragma once
 
+#include <optional>
+
 namespace qelt {
 
 // The states the flags form (every flag not named is false; LineSearchOn goes with
@@ -36,5 +38,12 @@ struct ActionFlags {
     bool PickMidpoints8pbol = false;
     bool MidpointPicked8pbol = false;
 };
+
+// The states of the table above.
+enum class ActionState { Idle, NewLine, SelectLine, LineChosen, PointEditing, Carrying };
+
+// The state the flags form, or none when they form no state of the table. Line chosen holds also
+// with EditingPoints or MovingPoint, when the line was chosen while points were edited.
+std::optional<ActionState> StateOf(const ActionFlags& f);
 
 }  // namespace qelt

@@ -1,3 +1,4 @@
+// The click logic of the action buttons and the states it moves between.
 #include "interaction/actions.h"
 
 #include <string>
@@ -183,7 +184,7 @@ void CancelPressed(Program& p) {
     // An abandoned carry leaves the drawing as it was before the pick: the point goes back, and
     // a point the pick inserted goes again.
     if (p.actions.MovingPoint8pbol) {
-        PutTables(p.drawing, p.BeforePick);
+        PutTables(p.drawing, p.beforePick);
     }
     if (p.actions.AddingLine8pbol) {
         const DrawingTables asItStood = TablesOf(p.drawing);

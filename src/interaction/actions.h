@@ -1,7 +1,7 @@
 // The click logic of the action buttons and the states it moves between.
 #pragma once
 
-#include "program/program.h"
+#include "interaction/program.h"
 
 namespace qelt {
 

@@ -1,3 +1,4 @@
+// The two ways the program ends: END at once, "Write && End" once the file is written.
 #include "interaction/ending.h"
 
 #include <string>
@@ -17,17 +18,17 @@ void Tell(Program& p, const std::string& message) {
 }  // namespace
 
 bool HasUnwrittenChanges(const Program& p) {
-    return DataFileText(p.drawing) != p.WrittenFile;
+    return DataFileText(p.drawing) != p.writtenFile;
 }
 
 bool KeepUnwritten(Program& p) {
     const std::string text = DataFileText(p.drawing);
-    if (text == p.WrittenFile || text == p.UnkeptFile) {
+    if (text == p.writtenFile || text == p.unkeptFile) {
         return true;
     }
     const auto kept = p.platform.output.Keep(text);
     if (const auto* failure = std::get_if<WriteFailure>(&kept)) {
-        p.UnkeptFile = text;
+        p.unkeptFile = text;
         Tell(p, "Could not keep the unwritten drawing: " + failure->why +
                     " --- Write & End writes it; the same again goes on without it");
         return false;
@@ -55,7 +56,7 @@ bool WriteDrawing(Program& p) {
                     " --- the drawing is kept; fix the cause and press Write & End again");
         return false;
     }
-    p.WrittenFile = text;
+    p.writtenFile = text;
     const Written& where = std::get<Written>(written);
     std::string said = "qelt-cad: wrote " + where.path + " (" + LinesAndPoints(p.drawing) + ")";
     if (!where.kept.empty()) {

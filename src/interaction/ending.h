@@ -2,7 +2,7 @@
 // and what keeps a drawing from being lost on the way.
 #pragma once
 
-#include "program/program.h"
+#include "interaction/program.h"
 
 namespace qelt {
 

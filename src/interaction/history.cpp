@@ -1,11 +1,12 @@
+// Undo and redo: the drawing's history of steps, taken whenever an event leaves it changed.
 #include "interaction/history.h"
 
 #include <utility>
 
 #include "interaction/actions.h"
+#include "interaction/program.h"
 #include "output/data_file.h"
 #include "plotting/rendering.h"
-#include "program/program.h"
 
 namespace qelt {
 

@@ -1,3 +1,4 @@
+// The canvas and main-window mouse events, the press dispatch and the zoom step.
 #include "interaction/mouse.h"
 
 #include <string>
@@ -92,7 +93,7 @@ bool PointEditingStep(Program& p, bool& pickedUp) {
     if (d.FoundPoint8pint == NoLine || (button != 1 && button != 2)) {
         f.EditingPoints8pbol = true;
     } else if (button == 1) {
-        p.BeforePick = TablesOf(d);
+        p.beforePick = TablesOf(d);
         d.SelectedLine8pint = d.FoundLine8pint;
         d.SelectedPoint8pint = d.FoundPoint8pint;
         if (f.PickMidpoints8pbol && f.MidpointPicked8pbol) {
@@ -171,10 +172,9 @@ void MouseDownDispatch(Program& p) {
 
 }  // namespace
 
-void CAD8pic_mousedown(Program& p, Integer Botton8iint, Integer, Single MouseX8isng,
-                       Single MouseY8isng) {
-    StorePosition(p, MouseX8isng, MouseY8isng);
-    p.mouse.MouseButton8pint = Botton8iint;
+void CanvasPressed(Program& p, Integer button, Single x, Single y) {
+    StorePosition(p, x, y);
+    p.mouse.MouseButton8pint = button;
     if (p.mouse.MouseState8pstr == PressState::MOVE) {
         Status(p, "       down   wasMove");
         p.mouse.MouseState8pstr = PressState::DOWN;
@@ -182,27 +182,25 @@ void CAD8pic_mousedown(Program& p, Integer Botton8iint, Integer, Single MouseX8i
     }
 }
 
-void CAD8pic_mousemove(Program& p, Integer Botton8iint, Integer, Single MouseX8isng,
-                       Single MouseY8isng) {
+void CanvasMoved(Program& p, Integer buttons, Single x, Single y) {
     p.mouse.MouseState8pstr = PressState::MOVE;
-    StorePosition(p, MouseX8isng, MouseY8isng);
-    p.mouse.MouseButton8pint = Botton8iint;
+    StorePosition(p, x, y);
+    p.mouse.MouseButton8pint = buttons;
     p.mouse.MouseWhere8pstr = MouseWhere::PIC;
     Status(p, "  Move ");
     RedrawThrottled(p);
 }
 
-void CAD8pic_mouseup(Program& p, Integer, Integer, Single MouseX8isng, Single MouseY8isng) {
-    StorePosition(p, MouseX8isng, MouseY8isng);
+void CanvasReleased(Program& p, Single x, Single y) {
+    StorePosition(p, x, y);
     p.mouse.MouseState8pstr = PressState::MOVE;
     Status(p, "   UP ");
 }
 
-void Form_MouseMove(Program& p, Integer Botton8iint, Integer, Single MouseX8isng,
-                    Single MouseY8isng) {
+void MovedOverWindow(Program& p, Integer buttons, Single x, Single y) {
     MouseState& m = p.mouse;
-    StorePosition(p, MouseX8isng, MouseY8isng);
-    m.MouseButton8pint = Botton8iint;
+    StorePosition(p, x, y);
+    m.MouseButton8pint = buttons;
     // Acts only on a move that changes both rounded coordinates.
     if (static_cast<Single>(m.MouseX8pint) == m.FormMouseLast8psng[0] ||
         static_cast<Single>(m.MouseY8pint) == m.FormMouseLast8psng[1]) {

@@ -1,3 +1,4 @@
+// Putting a drawing read from a data file in place of the one on the screen.
 #include "interaction/open_drawing.h"
 
 #include "interaction/actions.h"
@@ -18,7 +19,7 @@ bool ReadyToOpen(Program& p) {
 
 void OpenDrawing(Program& p, const DrawingState& drawing, const std::string& name) {
     p.drawing = drawing;
-    p.WrittenFile = DataFileText(drawing);
+    p.writtenFile = DataFileText(drawing);
     ResetActionButtons(p);
     RedrawAll(p.plotView());
     p.platform.controls.ConcludingInfoToUser8lbl.SetCaption("Read " + LinesAndPoints(drawing) +

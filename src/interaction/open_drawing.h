@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "program/program.h"
+#include "interaction/program.h"
 
 namespace qelt {
 

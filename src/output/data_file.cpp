@@ -1,3 +1,4 @@
+// The drawing data file: its name and its exact bytes for a drawing.
 #include "output/data_file.h"
 
 #include "output/data_file_texts.h"

@@ -1,3 +1,4 @@
+// Reads a drawing data file back into the drawing that the writer wrote it from.
 #include "output/read_data_file.h"
 
 #include <algorithm>

@@ -1,8 +1,15 @@
+// The drawing canvas: scale rectangle, pen and the drawing calls.
 #include "platform/canvas.h"
 
 #include "state/checked.h"
 
 namespace qelt {
+
+namespace {
+
+constexpr Long kForeColour = 0;  // black, which nothing changes
+
+}  // namespace
 
 void Canvas::Cls() {
     ClearRaster();
@@ -11,7 +18,7 @@ void Canvas::Cls() {
 }
 
 void Canvas::PSet(Single x, Single y) {
-    PlotDot(x, y, MarkWidth(), MarkColour(ForeColor()));
+    PlotDot(x, y, MarkWidth(), MarkColour(kForeColour));
     penX_ = x;
     penY_ = y;
 }

@@ -9,7 +9,7 @@
 namespace qelt {
 
 // The drawing canvas: a scale rectangle in pixels, one pen position shared by every drawing
-// call, a pen width and a foreground colour. Subclasses only put pixels on a raster.
+// call, a pen width and black as the foreground colour. Subclasses only put pixels on a raster.
 class Canvas {
   public:
     Canvas(Single width, Single height, Single outerWidth, Single outerHeight)
@@ -22,30 +22,27 @@ class Canvas {
     Single ScaleTop() const { return 0; }
     Single ScaleWidth() const { return width_; }
     Single ScaleHeight() const { return height_; }
-    // The canvas works in pixels from the start, so switching to pixels changes nothing.
-    void SetScaleMode(Integer mode) { scaleMode_ = mode; }
-    Integer ScaleMode() const { return scaleMode_; }
     // The control's outer size, border included.
     Single OuterWidth() const { return outerWidth_; }
     Single OuterHeight() const { return outerHeight_; }
 
     Integer DrawWidth() const { return drawWidth_; }
     void SetDrawWidth(Integer width) { drawWidth_ = width; }
-    Long ForeColor() const { return 0; }
     Single CurrentX() const { return penX_; }
     Single CurrentY() const { return penY_; }
 
     // Clears to the background colour and puts the pen at the origin.
     void Cls();
-    // A dot of the pen width in the foreground colour; the pen moves there.
+    // A dot of the pen width in the foreground colour, black; the pen moves there.
     void PSet(Single x, Single y);
     // From the pen position to (x, y) in the colour and pen width; the pen moves there.
     void Line(Single x, Single y, Long colour);
     // The pen moves to (x, y), drawing nothing.
     void MoveTo(Single x, Single y);
 
-    // Whether a picture lies under the drawing, from which the marks need a halo to stand out.
-    virtual bool ShowsPicture() const { return false; }
+    // Whether a picture lies under the drawing as its background, from which the marks need a
+    // halo to stand out.
+    virtual bool HasBackground() const { return false; }
     // Until EndHalo every dot and line is drawn in `colour`, a pixel wider on each side; EndHalo
     // puts the pen and its width back where BeginHalo found them.
     void BeginHalo(Long colour);
@@ -75,7 +72,6 @@ class Canvas {
     Single height_;
     Single outerWidth_;
     Single outerHeight_;
-    Integer scaleMode_ = 3;
     Integer drawWidth_ = 1;
     Single penX_ = 0;
     Single penY_ = 0;

@@ -12,4 +12,10 @@ class Clock {
     virtual Single Timer() = 0;
 };
 
+// A timer that stands still at midnight: for a program without windows, which waits for nothing.
+class StoppedClock : public Clock {
+  public:
+    Single Timer() override { return 0; }
+};
+
 }  // namespace qelt

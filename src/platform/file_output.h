@@ -31,4 +31,15 @@ class FileOutput {
     virtual std::variant<std::string, WriteFailure> Keep(const std::string& bytes) = 0;
 };
 
+// A program without windows writes and keeps nothing.
+class NoFileOutput : public FileOutput {
+  public:
+    std::variant<Written, WriteFailure> Replace(const std::string&, const std::string&) override {
+        return WriteFailure{"a program without windows writes no data file"};
+    }
+    std::variant<std::string, WriteFailure> Keep(const std::string&) override {
+        return WriteFailure{"a program without windows keeps no drawing"};
+    }
+};
+
 }  // namespace qelt

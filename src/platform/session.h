@@ -22,4 +22,13 @@ class Session {
     virtual void End() = 0;
 };
 
+// The session of a program without windows: nothing is shown or said, and nothing ends.
+class NoWindows : public Session {
+  public:
+    void Show(Form) override {}
+    void Alert(const std::string&) override {}
+    void Print(Stream, const std::string&) override {}
+    void End() override {}
+};
+
 }  // namespace qelt

@@ -1,3 +1,4 @@
+// The plot frame on the canvas and the world window in feet that the axis labels show.
 #include "plotting/frame.h"
 
 #include "state/checked.h"
@@ -100,7 +101,6 @@ void ComputePlotFrame(PlotView v) {
         return;
     }
     v.frame = next;
-    v.canvas.SetScaleMode(3);
     const Readouts& r = v.readouts;
     r.left.SetCaption(LabelText(next, next.WorldLeft8psng));
     r.right.SetCaption(LabelText(next, next.WorldRight8psng));

@@ -1,3 +1,4 @@
+// The numbers of the axis labels, written as the labels show them.
 #include <cmath>
 #include <cstdio>
 

@@ -1,3 +1,4 @@
+// Drawing calls clipped to the canvas's scale rectangle, bounds included.
 #include "plotting/primitives.h"
 
 #include <algorithm>

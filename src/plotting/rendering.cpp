@@ -1,3 +1,4 @@
+// The full repaint of the drawing: display lists built from the line table, then painted.
 #include "plotting/rendering.h"
 
 #include <algorithm>
@@ -110,7 +111,7 @@ void BuildDisplayList(PlotView v) {
 
 void PaintCanvas(PlotView v) {
     v.canvas.Cls();
-    if (v.canvas.ShowsPicture()) {
+    if (v.canvas.HasBackground()) {
         PaintHalo(v);
     }
     PaintLists(v);

@@ -1,3 +1,4 @@
+// The zoom box drawn over the drawing while "Zoom In Box" is on.
 #include <array>
 #include <string>
 

@@ -1,3 +1,4 @@
+// Rounding to Integer and 16/32-bit arithmetic that detects overflow.
 #include "state/checked.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The colour palette the drawing takes its colours from.
 #include "state/palette.h"
 
 namespace qelt {

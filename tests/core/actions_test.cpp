@@ -1,3 +1,4 @@
+// The action buttons' clicks: captions, enabled states, prompts and flags after each.
 #include <gtest/gtest.h>
 
 #include "support/scenario.h"
@@ -184,9 +185,9 @@ TEST(ActionStates, CancelAndDeleteLeavePointEditingForGood) {
         }
         EXPECT_FALSE(p.actions.EditingPoints8pbol) << viaDelete;
         EXPECT_FALSE(p.actions.MovingPoint8pbol) << viaDelete;
-        CAD8pic_mousemove(p, 0, 0, 400, 400);
+        CanvasMoved(p, 0, 400, 400);
         w.clock.now = 1;
-        CAD8pic_mousemove(p, 0, 0, 400, 400);
+        CanvasMoved(p, 0, 400, 400);
         Click(p, 2, 150, 50);
         EXPECT_EQ(p.drawing.LineCount8pint, viaDelete ? 0 : 1);
         if (!viaDelete) {

@@ -1,3 +1,4 @@
+// Rounding half to even and the checked 16/32-bit arithmetic.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The data file's exact bytes for drawings of every shape.
 #include <gtest/gtest.h>
 
 #include <regex>

@@ -1,3 +1,4 @@
+// Undo and redo over real sequences of events.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -93,7 +94,7 @@ TEST(History, ACancelledLineComesBackAndACarryOrADropInPlaceAreNoSteps) {
         Events(p, {[&] { EditLineAt(p, 150, 120); }});
         Click(p, 1, x, y);  // no step is taken while a point is carried
         d.w.clock.now += 1;
-        CAD8pic_mousemove(p, 0, 0, 260, 90);
+        CanvasMoved(p, 0, 260, 90);
         ASSERT_NE(d.File(), before);
         Events(p, {[&] { CancelPressed(p); }, [&] { Undo(p); }});
         EXPECT_EQ(d.File(), before) << x;

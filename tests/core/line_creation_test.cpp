@@ -1,3 +1,4 @@
+// Adding lines and points, cancelling and deleting lines.
 #include <gtest/gtest.h>
 
 #include "support/scenario.h"

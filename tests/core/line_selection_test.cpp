@@ -1,3 +1,4 @@
+// Which line a press picks, and the click cycle through overlapping lines.
 #include <gtest/gtest.h>
 
 #include "support/scenario.h"

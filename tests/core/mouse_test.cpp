@@ -1,3 +1,4 @@
+// The mouse state and the press dispatch over real sequences of events.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,24 +15,24 @@ int Repaints(const FakeWorld& w) {
 TEST(Mouse, StatusTextsOfEachEvent) {
     FakeWorld w;
     Program& p = w.Started();
-    CAD8pic_mousedown(p, 1, 0, 10, 10);
+    CanvasPressed(p, 1, 10, 10);
     EXPECT_EQ(w.Concluding.Caption(), "       down   wasMove");
-    CAD8pic_mousemove(p, 1, 0, 11, 10);
+    CanvasMoved(p, 1, 11, 10);
     EXPECT_EQ(w.Concluding.Caption(), "  Move ");
-    CAD8pic_mouseup(p, 1, 0, 11, 10);
+    CanvasReleased(p, 11, 10);
     EXPECT_EQ(w.Concluding.Caption(), "   UP ");
-    Form_MouseMove(p, 0, 0, 3, 4);
+    MovedOverWindow(p, 0, 3, 4);
     EXPECT_EQ(w.Concluding.Caption(), "---off--");
 }
 
 TEST(Mouse, PositionsAreRoundedHalfToEven) {
     FakeWorld w;
     Program& p = w.Started();
-    CAD8pic_mousemove(p, 3, 0, 4.5F, 5.5F);
+    CanvasMoved(p, 3, 4.5F, 5.5F);
     EXPECT_EQ(p.mouse.MouseX8pint, 4);
     EXPECT_EQ(p.mouse.MouseY8pint, 6);
     EXPECT_EQ(p.mouse.MouseButton8pint, 3) << "a move stores the sum of held buttons";
-    CAD8pic_mouseup(p, 2, 0, -0.5F, 2.5F);
+    CanvasReleased(p, -0.5F, 2.5F);
     EXPECT_EQ(p.mouse.MouseX8pint, 0);
     EXPECT_EQ(p.mouse.MouseY8pint, 2);
     EXPECT_EQ(p.mouse.MouseButton8pint, 3) << "a release does not store its button";
@@ -41,13 +42,13 @@ TEST(Mouse, ASecondPressWithoutMoveOrReleaseIsIgnored) {
     FakeWorld w;
     Program& p = w.Started();
     Button1Pressed(p);
-    CAD8pic_mousedown(p, 1, 0, 10, 10);  // accepted right after start-up
-    CAD8pic_mousedown(p, 1, 0, 20, 20);
+    CanvasPressed(p, 1, 10, 10);  // accepted right after start-up
+    CanvasPressed(p, 1, 20, 20);
     EXPECT_EQ(p.drawing.Lines8pudt[1].PtCount, 1);
     EXPECT_EQ(p.mouse.MouseState8pstr, PressState::DOWN);
     EXPECT_EQ(p.mouse.MouseX8pint, 20) << "the ignored press still updates the position";
-    CAD8pic_mouseup(p, 1, 0, 20, 20);
-    CAD8pic_mousedown(p, 1, 0, 30, 30);
+    CanvasReleased(p, 20, 20);
+    CanvasPressed(p, 1, 30, 30);
     EXPECT_EQ(p.drawing.Lines8pudt[1].PtCount, 2);
 }
 
@@ -59,14 +60,14 @@ TEST(Mouse, EveryPressRepaintsButMovesOnlyEveryTwelveHundredthsOfASecond) {
     for (int i = 1; i <= 9; ++i) {
         w.clock.now = 0.05F * static_cast<Single>(i);
         const int before = Repaints(w);
-        CAD8pic_mousemove(p, 0, 0, 100, 100);
+        CanvasMoved(p, 0, 100, 100);
         if (Repaints(w) > before) {
             repainted.push_back(i);
         }
     }
     EXPECT_EQ(repainted, (std::vector<int>{3, 6, 9}));
     const int before = Repaints(w);
-    CAD8pic_mousedown(p, 1, 0, 100, 100);
+    CanvasPressed(p, 1, 100, 100);
     EXPECT_EQ(Repaints(w), before + 1);
     EXPECT_FLOAT_EQ(p.mouse.LastRedraw8psng[2], 0.45F) << "a press leaves the throttle alone";
 }
@@ -76,10 +77,10 @@ TEST(Mouse, ExactlyTwelveHundredthsIsNotEnough) {
     Program& p = w.Started();
     w.clock.now = 0.12F;
     w.canvas.calls.clear();
-    CAD8pic_mousemove(p, 0, 0, 1, 1);
+    CanvasMoved(p, 0, 1, 1);
     EXPECT_EQ(Repaints(w), 0);
     w.clock.now = 0.1201F;
-    CAD8pic_mousemove(p, 0, 0, 1, 1);
+    CanvasMoved(p, 0, 1, 1);
     EXPECT_EQ(Repaints(w), 1);
 }
 
@@ -87,10 +88,10 @@ TEST(Mouse, RedrawsGoOnAfterMidnight) {
     FakeWorld w;
     Program& p = w.Started();
     w.clock.now = 86399.9F;
-    CAD8pic_mousemove(p, 0, 0, 1, 1);
+    CanvasMoved(p, 0, 1, 1);
     w.clock.now = 0.01F;
     w.canvas.calls.clear();
-    CAD8pic_mousemove(p, 0, 0, 2, 2);
+    CanvasMoved(p, 0, 2, 2);
     EXPECT_EQ(Repaints(w), 1);
     EXPECT_FLOAT_EQ(p.mouse.LastRedraw8psng[2], 0.01F);
 }
@@ -98,16 +99,16 @@ TEST(Mouse, RedrawsGoOnAfterMidnight) {
 TEST(Mouse, FormMoveActsOnlyWhenBothCoordinatesChange) {
     FakeWorld w;
     Program& p = w.Started();
-    CAD8pic_mousemove(p, 0, 0, 50, 50);
-    Form_MouseMove(p, 0, 0, 7, 0);  // Y equals the last acted-on Y, 0
+    CanvasMoved(p, 0, 50, 50);
+    MovedOverWindow(p, 0, 7, 0);  // Y equals the last acted-on Y, 0
     EXPECT_EQ(p.mouse.MouseWhere8pstr, MouseWhere::PIC);
     EXPECT_EQ(w.Concluding.Caption(), "  Move ");
     EXPECT_EQ(p.mouse.MouseX8pint, 7);
-    Form_MouseMove(p, 0, 0, 7, 9);  // X equals nothing acted on yet, but Y changed: acts
+    MovedOverWindow(p, 0, 7, 9);  // X equals nothing acted on yet, but Y changed: acts
     EXPECT_EQ(p.mouse.MouseWhere8pstr, MouseWhere::FORM);
     EXPECT_EQ(w.Concluding.Caption(), "---off--");
-    CAD8pic_mousemove(p, 0, 0, 50, 50);
-    Form_MouseMove(p, 0, 0, 8, 9);  // only X changed
+    CanvasMoved(p, 0, 50, 50);
+    MovedOverWindow(p, 0, 8, 9);  // only X changed
     EXPECT_EQ(p.mouse.MouseWhere8pstr, MouseWhere::PIC);
 }
 
@@ -119,14 +120,14 @@ TEST(Mouse, ACarriedPointNeverTakesTheWindowsCoordinates) {
     Click(p, 1, 15, 15);
     ASSERT_TRUE(p.actions.MovingPoint8pbol);
     w.clock.now = 1;
-    CAD8pic_mousemove(p, 0, 0, 40, 30);
+    CanvasMoved(p, 0, 40, 30);
     EXPECT_EQ(LinePoints(p.drawing, 1).front(), (std::pair{40, 30}));
     w.clock.now = 2;
-    Form_MouseMove(p, 0, 0, 900, 500);
+    MovedOverWindow(p, 0, 900, 500);
     EXPECT_EQ(p.mouse.MouseWhere8pstr, MouseWhere::FORM);
     EXPECT_EQ(LinePoints(p.drawing, 1).front(), (std::pair{40, 30}));
     w.clock.now = 3;
-    CAD8pic_mousemove(p, 1, 0, -20, 600);  // held button, outside the canvas: still canvas units
+    CanvasMoved(p, 1, -20, 600);  // held button, outside the canvas: still canvas units
     EXPECT_EQ(LinePoints(p.drawing, 1).front(), (std::pair{-20, 600}));
 }
 
@@ -175,7 +176,7 @@ TEST(Mouse, ReleaseDoesNotRedraw) {
     Program& p = w.Started();
     w.canvas.calls.clear();
     w.clock.now = 10;
-    CAD8pic_mouseup(p, 1, 0, 5, 5);
+    CanvasReleased(p, 5, 5);
     EXPECT_TRUE(w.canvas.calls.empty());
 }
 

@@ -1,3 +1,4 @@
+// Picking, moving, inserting and deleting points.
 #include <gtest/gtest.h>
 
 #include "support/scenario.h"
@@ -37,7 +38,7 @@ TEST(PointEditing, PressNearestAMidpointInsertsAPointThere) {
     Search(p, 4, 1);
     EXPECT_TRUE(p.actions.MidpointPicked8pbol);
     EXPECT_EQ(e.d().FoundPoint8pint, 1);
-    CAD8pic_mousedown(p, 1, 0, 4, 1);
+    CanvasPressed(p, 1, 4, 1);
     EXPECT_EQ(LinePoints(e.d(), 1), (Points{{0, 0}, {4, 1}, {10, 0}, {10, 10}}));
     EXPECT_EQ(e.d().SelectedPoint8pint, 2);
     EXPECT_EQ(e.d().FoundPoint8pint, 2);
@@ -303,10 +304,10 @@ TEST(PointEditing, TheCarriedPointFollowsThePointerAtTheRedrawRate) {
     Program& p = e.w.program;
     Click(p, 1, 5, 5);
     e.w.clock.now = 0.5F;
-    CAD8pic_mousemove(p, 0, 0, 30, 20);
+    CanvasMoved(p, 0, 30, 20);
     EXPECT_EQ(LinePoints(e.d(), 1)[0], (std::pair{30, 20}));
     e.w.clock.now = 0.55F;
-    CAD8pic_mousemove(p, 0, 0, 40, 25);
+    CanvasMoved(p, 0, 40, 25);
     EXPECT_EQ(LinePoints(e.d(), 1)[0], (std::pair{30, 20})) << "not between redraws";
 }
 

@@ -1,3 +1,4 @@
+// The clipped drawing calls against the scale rectangle.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,3 +1,4 @@
+// The display lists and the drawing calls of a full repaint.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -306,7 +307,7 @@ TEST(ZoomOverlay, DraggingSetsTheHalfExtentsTheCompletingPressZoomsTo) {
     Program& p = w.Started();
     ZoomInBoxPressed(p);
     w.clock.now = 1;
-    CAD8pic_mousemove(p, 0, 0, 500, 300);
+    CanvasMoved(p, 0, 500, 300);
     EXPECT_EQ(p.frame.HalfWidth8pint, 108);
     EXPECT_EQ(p.frame.HalfHeight8pint, 79);
     EXPECT_EQ(w.Label21.Caption(), "108");
@@ -315,7 +316,7 @@ TEST(ZoomOverlay, DraggingSetsTheHalfExtentsTheCompletingPressZoomsTo) {
     EXPECT_EQ(repaint.back(), "line 284 300 284 142 w2 c65793");
 
     w.clock.now = 2;
-    CAD8pic_mousemove(p, 0, 0, 100, 400);
+    CanvasMoved(p, 0, 100, 400);
     EXPECT_EQ(p.frame.HalfWidth8pint, 292) << "the distance, whichever side of the centre";
     EXPECT_EQ(p.frame.HalfHeight8pint, 179);
     EXPECT_EQ(w.Label21.Caption(), "292");

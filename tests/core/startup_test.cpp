@@ -1,8 +1,9 @@
+// The start-up sequence: the state, captions and canvas it leaves.
 #include <gtest/gtest.h>
 
 #include "interaction/ending.h"
+#include "interaction/startup.h"
 #include "output/data_file.h"
-#include "program/startup.h"
 #include "support/scenario.h"
 
 namespace qelt::testing {

@@ -13,7 +13,7 @@
 #include <set>
 #include <tuple>
 
-#include "shell/application.h"
+#include "shell/app/application.h"
 
 namespace {
 

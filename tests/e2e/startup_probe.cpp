@@ -18,7 +18,7 @@
 #include <chrono>
 #include <string>
 
-#include "shell/application.h"
+#include "shell/app/application.h"
 
 namespace {
 
@@ -64,11 +64,11 @@ void DrawLargestDrawing(Application& program) {
     auto& w = program.mainWindow();
     const int counts[] = {20, 20, 15};
     for (int line = 0; line < 3; ++line) {
-        w.Button1_NewRenameLeft_8cbn->click();
+        w.button1->click();
         for (int i = 0; i < counts[line]; ++i) {
-            Click(w.CAD8pic, 20 + i * 38, 40 + line * 140 + (i % 2) * 90);
+            Click(w.canvas, 20 + i * 38, 40 + line * 140 + (i % 2) * 90);
         }
-        w.Button3_EditDone_8cbn->click();
+        w.button3->click();
     }
     QCoreApplication::processEvents();
 }

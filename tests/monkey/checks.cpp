@@ -1,3 +1,4 @@
+// The rules the monkey checks after every event.
 #include "monkey/checks.h"
 
 namespace qelt::testing {

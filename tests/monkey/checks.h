@@ -53,8 +53,4 @@ void CheckHistory(const MonkeyWorld& w, const Before& before, Delivered kind, Fi
 void CheckDataFile(const DrawingState& d, Findings& out);
 void CheckDataFileText(std::string_view text, const DrawingState& d, Findings& out);
 
-// The state of the action buttons that the flags show, e.g. "Point editing", or "" when the flags
-// form no known state.
-std::string ActionStateName(const ActionFlags& f);
-
 }  // namespace qelt::testing

@@ -1,3 +1,4 @@
+// The monkey's rules catch the faults they are written for.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The data file's reader over monkey drawings and damaged copies of their files.
 #include <gtest/gtest.h>
 #include <rapidcheck.h>
 

@@ -1,3 +1,4 @@
+// The monkey's rules for the point pool and the line table.
 #include <array>
 
 #include "monkey/checks.h"

@@ -1,9 +1,9 @@
+// The monkey's random events, drawn to suit the state the program is in.
 #include "monkey/event_source.h"
 
 #include <algorithm>
 #include <array>
-
-#include "monkey/checks.h"
+#include <optional>
 
 namespace qelt::testing {
 
@@ -125,8 +125,8 @@ Place Level(const DrawingState& d, Dice& dice) {
     return place;
 }
 
-bool Selecting(const std::string& state) {
-    return state != "Idle" && state != "New line";
+bool Selecting(std::optional<ActionState> state) {
+    return state != ActionState::Idle && state != ActionState::NewLine;
 }
 
 enum class Spot { Canvas, Edge, Anywhere, NearPoint, NearMidpoint, InBox };
@@ -152,14 +152,15 @@ Place PlaceBy(const std::array<int, 6>& weights, const DrawingState& d, Dice& di
 
 // New points spread over the canvas so that lines get boxes; selecting and editing presses go
 // where lines, points and midpoints are.
-Place PressPlace(const MonkeyWorld& w, const std::string& state, Dice& dice) {
+Place PressPlace(const MonkeyWorld& w, std::optional<ActionState> state, Dice& dice) {
     const DrawingState& d = w.program.drawing;
-    if (state == "New line" && d.Lines8pudt[d.LineCount8pint].PtCount > 0 && dice.Below(4) == 0) {
+    if (state == ActionState::NewLine && d.Lines8pudt[d.LineCount8pint].PtCount > 0 &&
+        dice.Below(4) == 0) {
         return Level(d, dice);
     }
-    const std::array<int, 6> weights = state == "New line" ? std::array{80, 8, 4, 8, 0, 0}
-                                       : Selecting(state)  ? std::array{5, 3, 2, 25, 15, 50}
-                                                           : std::array{50, 10, 10, 10, 5, 15};
+    const std::array<int, 6> weights = state == ActionState::NewLine ? std::array{80, 8, 4, 8, 0, 0}
+                                       : Selecting(state) ? std::array{5, 3, 2, 25, 15, 50}
+                                                          : std::array{50, 10, 10, 10, 5, 15};
     return PlaceBy(weights, w.program.drawing, dice);
 }
 
@@ -228,22 +229,24 @@ Single NextTime(const MonkeyWorld& w, Dice& dice) {
 }
 
 // Weights of the action buttons in each state; only enabled ones can be clicked.
-std::array<int, 5> ButtonWeights(const MonkeyWorld& w, const std::string& state, const Temper& t) {
+std::array<int, 5> ButtonWeights(const MonkeyWorld& w, std::optional<ActionState> state,
+                                 const Temper& t) {
+    const ActionFlags& f = w.program.actions;
     std::array<int, 5> weights{1, 1, 1, 1, 1};
-    if (state == "Idle") {
+    if (state == ActionState::Idle) {
         weights = {t.newLine, t.select, 1, 1, 1};
-    } else if (state == "New line") {
+    } else if (state == ActionState::NewLine) {
         weights = {1, 1, t.finishLine, 1, t.cancelLine};
-    } else if (state == "Select line" || state == "Select line, a line found") {
+    } else if (state == ActionState::SelectLine) {
         weights = {1, 15, 1, 1, 2};
-    } else if (state == "Line chosen") {
+    } else if (state == ActionState::LineChosen && f.MovingPoint8pbol) {
+        weights = {1, 1, 2, 2, 2};  // chosen while a point is carried
+    } else if (state == ActionState::LineChosen && !f.EditingPoints8pbol) {
         weights = {1, 1, t.edit, t.deleteLine, 2};
-    } else if (state == "Point editing") {
+    } else if (state == ActionState::PointEditing) {
         weights = {1, 3, 4, 1, 1};
-    } else if (state == "Carrying") {
+    } else if (state == ActionState::Carrying) {
         weights = {1, 2, 2, 1, 1};
-    } else if (state == "Line chosen, point carried") {
-        weights = {1, 1, 2, 2, 2};
     }
     constexpr Action kActions[] = {Action::Button1, Action::Button2, Action::Button3,
                                    Action::Button4, Action::Cancel};
@@ -255,8 +258,8 @@ std::array<int, 5> ButtonWeights(const MonkeyWorld& w, const std::string& state,
     return weights;
 }
 
-int PressWeight(const std::string& state, const Temper& t) {
-    if (state == "New line") {
+int PressWeight(std::optional<ActionState> state, const Temper& t) {
+    if (state == ActionState::NewLine) {
         return t.addPoint;
     }
     return Selecting(state) ? 25 : 4;
@@ -318,7 +321,7 @@ Temper RandomTemper(Dice& dice) {
 }
 
 Event NextEvent(const MonkeyWorld& w, const Temper& temper, Dice& dice) {
-    const std::string state = ActionStateName(w.program.actions);
+    const std::optional<ActionState> state = StateOf(w.program.actions);
     const std::array<int, 5> buttons = ButtonWeights(w, state, temper);
     int clicks = 0;
     for (int weight : buttons) {
@@ -326,7 +329,7 @@ Event NextEvent(const MonkeyWorld& w, const Temper& temper, Dice& dice) {
     }
     const bool down = w.program.mouse.MouseState8pstr == PressState::DOWN;
     // While a line is drawn, its points are often taken back and given again.
-    const bool adding = state == "New line";
+    const bool adding = state == ActionState::NewLine;
     const std::array<int, 8> pressMoveReleaseFormClickZoomKeyTime{
         PressWeight(state, temper), 25, down ? 30 : 5, 6, clicks, 1, adding ? 8 : 3, 15};
     switch (Pick(dice, pressMoveReleaseFormClickZoomKeyTime)) {

@@ -1,3 +1,4 @@
+// The events that reach a program from outside, and how they are delivered and printed.
 #include "monkey/events.h"
 
 #include <charconv>
@@ -71,10 +72,10 @@ bool ReachesProgram(const Event& e) {
 void Deliver(MonkeyWorld& w, const Event& e) {
     Program& p = w.program;
     std::visit(Overloaded{
-                   [&](const Press& m) { CAD8pic_mousedown(p, m.button, 0, m.x, m.y); },
-                   [&](const Move& m) { CAD8pic_mousemove(p, m.buttons, 0, m.x, m.y); },
-                   [&](const Release& m) { CAD8pic_mouseup(p, m.button, 0, m.x, m.y); },
-                   [&](const FormMove& m) { Form_MouseMove(p, m.buttons, 0, m.x, m.y); },
+                   [&](const Press& m) { CanvasPressed(p, m.button, m.x, m.y); },
+                   [&](const Move& m) { CanvasMoved(p, m.buttons, m.x, m.y); },
+                   [&](const Release& m) { CanvasReleased(p, m.x, m.y); },
+                   [&](const FormMove& m) { MovedOverWindow(p, m.buttons, m.x, m.y); },
                    [&](const ButtonClick& c) {
                        if (ButtonOf(w, c.button).Enabled()) {
                            ClickOn(p, c.button);

@@ -1,3 +1,4 @@
+// The monkey's rule that the data file reads back into the drawing it was written from.
 #include <charconv>
 #include <optional>
 #include <string_view>

@@ -1,3 +1,4 @@
+// The monkey's rules for undo and redo.
 #include "interaction/history.h"
 #include "monkey/checks.h"
 #include "output/data_file.h"

@@ -1,3 +1,4 @@
+// Random events against whole programs, every rule checked after each.
 #include <gtest/gtest.h>
 #include <rapidcheck.h>
 #include <rapidcheck/state.h>

@@ -1,6 +1,7 @@
+// A started program on fake platform parts that can be copied.
 #include "monkey/monkey_world.h"
 
-#include "program/startup.h"
+#include "interaction/startup.h"
 
 namespace qelt::testing {
 
@@ -19,16 +20,15 @@ void CopyProgramState(Program& to, const Program& from) {
     to.frame = frame;
     to.lists = lists;
     to.history = history;
-    to.BeforePick = beforePick;
+    to.beforePick = beforePick;
     to.ClickCycle8sint = cycle;
     to.LastWidth8sint = width;
     to.ended = ended;
-    to.WrittenFile = written;
-    to.UnkeptFile = unkept;
+    to.writtenFile = written;
+    to.unkeptFile = unkept;
 }
 
 void CopyCanvas(Canvas& to, const Canvas& from) {
-    to.SetScaleMode(from.ScaleMode());
     to.SetDrawWidth(from.DrawWidth());
     to.PSet(from.CurrentX(), from.CurrentY());  // the only way to place the pen; draws nothing
 }
@@ -36,7 +36,7 @@ void CopyCanvas(Canvas& to, const Canvas& from) {
 }  // namespace
 
 MonkeyWorld::MonkeyWorld() : program(Platform{canvas, Bind(), clock, output, session}) {
-    Form_Load(program);
+    StartProgram(program);
 }
 
 MonkeyWorld::MonkeyWorld(const MonkeyWorld& other)

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "interaction/program.h"
 #include "platform/canvas.h"
-#include "program/program.h"
 #include "support/fake_platform.h"
 
 namespace qelt::testing {

@@ -1,3 +1,4 @@
+// Running a rapidcheck property from a GoogleTest test with fixed, overridable parameters.
 #include "monkey/property.h"
 
 #include <cstdlib>

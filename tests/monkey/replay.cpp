@@ -1,3 +1,4 @@
+// Replays a list of events with every rule checked after each.
 #include "monkey/replay.h"
 
 #include <sstream>

@@ -1,3 +1,4 @@
+// Event sequences the monkey printed, replayed through every check.
 #include <gtest/gtest.h>
 
 #include <algorithm>

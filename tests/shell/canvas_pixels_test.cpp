@@ -1,3 +1,4 @@
+// The canvas's pixels on the screen and in pictures, after real clicks.
 #include <QApplication>
 #include <QMessageBox>
 #include <QMimeData>
@@ -10,8 +11,8 @@
 
 #include "interaction/mouse.h"
 #include "plotting/rendering.h"
-#include "shell/application.h"
-#include "shell/backdrop.h"
+#include "shell/app/application.h"
+#include "shell/pictures/backdrop.h"
 #include "support/contrast.h"
 #include "support/picture_reader_main.h"
 
@@ -32,17 +33,17 @@ class CanvasPixelsTest : public QObject {
     static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     static void ClickCanvas(Application& app, int x, int y) {
-        QTest::mouseClick(app.mainWindow().CAD8pic, Qt::LeftButton, {}, OnCanvas(x, y));
+        QTest::mouseClick(app.mainWindow().canvas, Qt::LeftButton, {}, OnCanvas(x, y));
     }
 
     // Draws a line with the buttons and the mouse, as a user would.
     static void DrawLine(Application& app, std::initializer_list<std::pair<int, int>> points) {
         qelt::shell::MainWindow& w = app.mainWindow();
-        Click(w.Button1_NewRenameLeft_8cbn);
+        Click(w.button1);
         for (auto [x, y] : points) {
             ClickCanvas(app, x, y);
         }
-        Click(w.Button3_EditDone_8cbn);
+        Click(w.button3);
     }
 
     // Puts a line straight into the drawing; points off the canvas cannot be clicked.
@@ -60,7 +61,7 @@ class CanvasPixelsTest : public QObject {
         }
     }
 
-    static const QImage& Image(Application& app) { return app.mainWindow().CAD8pic->image(); }
+    static const QImage& Image(Application& app) { return app.mainWindow().canvas->image(); }
 
     // Every pixel of the canvas is white or one of the colours asked for: nothing blended.
     static bool OnlyColours(const QImage& image, std::initializer_list<QColor> colours) {
@@ -130,7 +131,7 @@ class CanvasPixelsTest : public QObject {
         app.Start();
         DrawLine(app, {{100, 100}, {300, 150}});
         DrawLine(app, {{100, 300}, {300, 350}});
-        Click(app.mainWindow().Button2_SelectAssignUnassignYes_8cbn);
+        Click(app.mainWindow().button2);
         ClickCanvas(app, 200, 120);
         QVERIFY(app.program().actions.LineSearchOn8pbol);
         QCOMPARE(app.program().drawing.SelectedLine8pint, qelt::Integer{1});
@@ -178,7 +179,7 @@ class CanvasPixelsTest : public QObject {
     void theZoomBoxIsOutlinedInNearBlackWhileDragging() {
         Application app;
         app.Start();
-        Click(app.mainWindow().zoomInBox_8cbn);
+        Click(app.mainWindow().zoomInBox);
         qelt::RedrawAll(app.program().plotView());
         const QImage& image = Image(app);
         // The start-up frame: 196..588 by 111..331.
@@ -197,9 +198,34 @@ class CanvasPixelsTest : public QObject {
         Application app;
         app.Start();
         DrawLine(app, {{100, 100}, {300, 100}});
-        const QImage shown = app.mainWindow().CAD8pic->grab().toImage();
+        const QImage shown = app.mainWindow().canvas->grab().toImage();
         QCOMPARE(shown.pixelColor(OnCanvas(200, 100)), kBlack);
         QCOMPARE(shown.pixelColor(OnCanvas(200, 110)), kWhite);
+    }
+
+    // Only what a change drew on or erased is painted again; the screen shows all the canvas holds.
+    void theScreenFollowsEveryChange() {
+        Application app;
+        app.Start();
+        qelt::shell::MainWindow& w = app.mainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect area(w.canvas->mapTo(&w, w.canvas->contentsRect().topLeft()),
+                         w.canvas->contentsRect().size());
+        const auto screen = [&] {
+            return w.screen()
+                ->grabWindow(w.winId(), area.x(), area.y(), area.width(), area.height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        DrawLine(app, {{100, 100}, {300, 150}, {400, 300}});
+        QTRY_COMPARE(screen(), Image(app));
+        Click(w.button2);
+        ClickCanvas(app, 200, 200);
+        Click(w.button2);
+        Click(w.button4);  // the line goes, and comes back
+        QTRY_COMPARE(screen(), Image(app));
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QTRY_COMPARE(screen(), Image(app));
     }
 
     // Run again on screens scaled by 150 % and 200 % (see CMakeLists.txt): the points stay in
@@ -273,8 +299,7 @@ class CanvasPixelsTest : public QObject {
         drop(&app.mapWindow(), "bl\xe9u.bmp");
         QCOMPARE(Image(app).pixelColor(200, 100), kBlack);
         QCOMPARE(Image(app).pixelColor(200, 300), QColor(128, 128, 228));
-        QCOMPARE(app.mainWindow().ConcludingInfoToUser8lbl->text(),
-                 "Backdrop bl\ufffdu.bmp, 785 x 442 pixels");
+        QCOMPARE(app.mainWindow().completion->text(), "Backdrop bl\ufffdu.bmp, 785 x 442 pixels");
         app.program().drawing.LineCount8pint = 0;  // the next repaint puts the picture back
         qelt::RedrawAll(app.program().plotView());
         QCOMPARE(Image(app).pixelColor(200, 100), QColor(128, 128, 228));
@@ -299,10 +324,11 @@ class CanvasPixelsTest : public QObject {
              {QString(QELT_DOCS "/example-section.svg"), dir.filePath("dark.png")}) {
             Application app;
             app.Start();
-            app.ShowBackdrop(std::get<qelt::shell::Backdrop>(qelt::shell::ReadBackdrop(picture.toStdString())));
+            app.ShowBackdrop(
+                std::get<qelt::shell::Backdrop>(qelt::shell::ReadBackdrop(picture.toStdString())));
             DrawLine(app, {{100, 100}, {300, 150}, {700, 120}});
             DrawLine(app, {{100, 300}, {300, 250}, {700, 420}});
-            Click(app.mainWindow().Button2_SelectAssignUnassignYes_8cbn);
+            Click(app.mainWindow().button2);
             ClickCanvas(app, 200, 120);
             QCOMPARE(app.program().drawing.SelectedLine8pint, qelt::Integer{1});
             const QImage around = Image(app).copy(90, 90, 620, 340);  // a picture holds greys too

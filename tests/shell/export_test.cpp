@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "output/data_file.h"
-#include "shell/export.h"
+#include "shell/start/export.h"
 #include "support/contrast.h"
 #include "support/example_file.h"
 #include "support/picture_reader_main.h"

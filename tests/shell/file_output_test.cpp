@@ -1,3 +1,4 @@
+// The data file on the disk: written whole, the old one kept, failures said.
 #include <unistd.h>
 
 #include <QDir>
@@ -10,7 +11,7 @@
 #include <optional>
 #include <system_error>
 
-#include "shell/qt_platform.h"
+#include "shell/app/qt_platform.h"
 
 namespace {
 

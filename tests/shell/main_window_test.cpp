@@ -1,3 +1,4 @@
+// The main window driven by simulated clicks: captions, enabled states and keys.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -8,7 +9,7 @@
 #include <QtTest>
 
 #include "output/read_data_file.h"
-#include "shell/application.h"
+#include "shell/app/application.h"
 #include "support/example_file.h"
 
 using qelt::shell::Application;
@@ -21,7 +22,7 @@ class MainWindowTest : public QObject {
     static QPoint OnCanvas(int x, int y) { return {x + 2, y + 2}; }  // inside the 2-pixel border
 
     static void ClickCanvas(Application& app, Qt::MouseButton button, int x, int y) {
-        QTest::mouseClick(app.mainWindow().CAD8pic, button, {}, OnCanvas(x, y));
+        QTest::mouseClick(app.mainWindow().canvas, button, {}, OnCanvas(x, y));
     }
 
     static QString Caption(QAbstractButton* button) { return button->text(); }
@@ -29,7 +30,7 @@ class MainWindowTest : public QObject {
     // Started, with a new line of one point under way.
     static void StartAndDrawAPoint(Application& app) {
         app.Start();
-        QTest::mouseClick(app.mainWindow().Button1_NewRenameLeft_8cbn, Qt::LeftButton);
+        QTest::mouseClick(app.mainWindow().button1, Qt::LeftButton);
         ClickCanvas(app, Qt::LeftButton, 10, 10);
     }
 
@@ -52,23 +53,22 @@ class MainWindowTest : public QObject {
         QCOMPARE(w.size(), QSize(962, 606));
         QCOMPARE(w.palette().color(QPalette::Window), QColor(255, 224, 192));
         QVERIFY(w.isVisible());
-        QCOMPARE(Caption(w.Button1_NewRenameLeft_8cbn), QString("Add a new line"));
-        QVERIFY(w.Button1_NewRenameLeft_8cbn->isEnabled());
-        QCOMPARE(Caption(w.Button2_SelectAssignUnassignYes_8cbn),
-                 QString("2) Select_Un/Assign_Yes"));
-        QVERIFY(!w.Button2_SelectAssignUnassignYes_8cbn->isEnabled());
-        QVERIFY(!w.Button3_EditDone_8cbn->isEnabled());
-        QVERIFY(!w.Button4_DeleteRightNo_8cbn->isEnabled());
-        QVERIFY(!w.Button_Cancel8cbn->isEnabled());
-        QCOMPARE(w.UserMustSee8lbl->text(), QString("waiting for your next activity"));
+        QCOMPARE(Caption(w.button1), QString("Add a new line"));
+        QVERIFY(w.button1->isEnabled());
+        QCOMPARE(Caption(w.button2), QString("2) Select_Un/Assign_Yes"));
+        QVERIFY(!w.button2->isEnabled());
+        QVERIFY(!w.button3->isEnabled());
+        QVERIFY(!w.button4->isEnabled());
+        QVERIFY(!w.cancel->isEnabled());
+        QCOMPARE(w.prompt->text(), QString("waiting for your next activity"));
 
-        QCOMPARE(w.CAD8pic->geometry(), QRect(54, 126, 789, 446));
-        QCOMPARE(w.CAD8pic->contentsRect().size(), QSize(785, 442));
-        QCOMPARE(w.Button1_NewRenameLeft_8cbn->geometry(), QRect(7, 98, 123, 22));
-        QCOMPARE(w.End8cbn->geometry(), QRect(843, 126, 95, 49));
-        QCOMPARE(w.UserMustSee8lbl->font().bold(), true);
+        QCOMPARE(w.canvas->geometry(), QRect(54, 126, 789, 446));
+        QCOMPARE(w.canvas->contentsRect().size(), QSize(785, 442));
+        QCOMPARE(w.button1->geometry(), QRect(7, 98, 123, 22));
+        QCOMPARE(w.end->geometry(), QRect(843, 126, 95, 49));
+        QCOMPARE(w.prompt->font().bold(), true);
 
-        const QImage& image = w.CAD8pic->image();
+        const QImage& image = w.canvas->image();
         QCOMPARE(image.size(), QSize(785, 442));
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
@@ -119,16 +119,16 @@ class MainWindowTest : public QObject {
         Application app;
         app.Start();
         qelt::shell::MainWindow& w = app.mainWindow();
-        QTest::mouseClick(w.Button1_NewRenameLeft_8cbn, Qt::LeftButton);
-        QCOMPARE(Caption(w.Button3_EditDone_8cbn), QString("Done adding Line"));
+        QTest::mouseClick(w.button1, Qt::LeftButton);
+        QCOMPARE(Caption(w.button3), QString("Done adding Line"));
         ClickCanvas(app, Qt::LeftButton, 100, 100);
         ClickCanvas(app, Qt::RightButton, 300, 200);
-        QCOMPARE(w.ConcludingInfoToUser8lbl->text(), QString("   UP "));
-        QTest::mouseClick(w.Button3_EditDone_8cbn, Qt::LeftButton);
-        QCOMPARE(w.ConcludingInfoToUser8lbl->text(),
+        QCOMPARE(w.completion->text(), QString("   UP "));
+        QTest::mouseClick(w.button3, Qt::LeftButton);
+        QCOMPARE(w.completion->text(),
                  QString("Action completed... Done with creating a new Line"));
-        QCOMPARE(Caption(w.Button2_SelectAssignUnassignYes_8cbn), QString("Modify a Line"));
-        QVERIFY(w.Button2_SelectAssignUnassignYes_8cbn->isEnabled());
+        QCOMPARE(Caption(w.button2), QString("Modify a Line"));
+        QVERIFY(w.button2->isEnabled());
         const qelt::DrawingState& d = app.program().drawing;
         QCOMPARE(d.LineCount8pint, qelt::Integer{1});
         QCOMPARE(d.Lines8pudt[1].PtCount, qelt::Integer{2});
@@ -153,8 +153,8 @@ class MainWindowTest : public QObject {
         QFETCH(QPoint, stored);
         Application app;
         app.Start();
-        QTest::mouseClick(app.mainWindow().Button1_NewRenameLeft_8cbn, Qt::LeftButton);
-        QTest::mouseClick(app.mainWindow().CAD8pic, Qt::LeftButton, {}, pressed);
+        QTest::mouseClick(app.mainWindow().button1, Qt::LeftButton);
+        QTest::mouseClick(app.mainWindow().canvas, Qt::LeftButton, {}, pressed);
         const qelt::DrawingState& d = app.program().drawing;
         QCOMPARE(int(d.Lines8pudt[1].PtCount), stored.x() >= 0 ? 1 : 0);
         if (stored.x() >= 0) {
@@ -166,27 +166,26 @@ class MainWindowTest : public QObject {
     void aHeldPointerStaysWithinTheFileBounds() {
         Application app;
         app.Start();
-        QTest::mousePress(app.mainWindow().CAD8pic, Qt::LeftButton, {}, OnCanvas(10, 10));
-        QTest::mouseMove(app.mainWindow().CAD8pic, QPoint(40000, -40000));
+        QTest::mousePress(app.mainWindow().canvas, Qt::LeftButton, {}, OnCanvas(10, 10));
+        QTest::mouseMove(app.mainWindow().canvas, QPoint(40000, -40000));
         const qelt::MouseState& m = app.program().mouse;
         QCOMPARE(QPoint(m.MouseX8pint, m.MouseY8pint), QPoint(16383, -16384));
-        QTest::mouseRelease(app.mainWindow().CAD8pic, Qt::LeftButton, {}, OnCanvas(10, 10));
+        QTest::mouseRelease(app.mainWindow().canvas, Qt::LeftButton, {}, OnCanvas(10, 10));
     }
 
     void aMoveOverTheFrameIsNoCanvasMove() {
         Application app;
         app.Start();
-        QTest::mouseMove(app.mainWindow().CAD8pic, QPoint(1, 1));
+        QTest::mouseMove(app.mainWindow().canvas, QPoint(1, 1));
         QCOMPARE(app.program().mouse.MouseWhere8pstr, qelt::MouseWhere::FORM);
     }
 
     void aDisabledButtonDoesNothing() {
         Application app;
         app.Start();
-        QTest::mouseClick(app.mainWindow().Button4_DeleteRightNo_8cbn, Qt::LeftButton);
-        QTest::mouseClick(app.mainWindow().Button_Cancel8cbn, Qt::LeftButton);
-        QCOMPARE(app.mainWindow().UserMustSee8lbl->text(),
-                 QString("waiting for your next activity"));
+        QTest::mouseClick(app.mainWindow().button4, Qt::LeftButton);
+        QTest::mouseClick(app.mainWindow().cancel, Qt::LeftButton);
+        QCOMPARE(app.mainWindow().prompt->text(), QString("waiting for your next activity"));
     }
 
     void endStopsTheEventLoopAndWritesNothing() {
@@ -194,9 +193,8 @@ class MainWindowTest : public QObject {
         {
             Application app;
             StartAndDrawAPoint(app);
-            QTimer::singleShot(0, app.mainWindow().End8cbn, [&] {
-                QTest::mouseClick(app.mainWindow().End8cbn, Qt::LeftButton);
-            });
+            QTimer::singleShot(0, app.mainWindow().end,
+                               [&] { QTest::mouseClick(app.mainWindow().end, Qt::LeftButton); });
             QCOMPARE(QApplication::exec(), 0);
             QVERIFY(!app.mainWindow().isVisible());
             QVERIFY(!app.crossSectionWindow().isVisible());
@@ -212,14 +210,14 @@ class MainWindowTest : public QObject {
         Application app;
         app.Start();
         qelt::shell::MainWindow& w = app.mainWindow();
-        QCOMPARE(w.focusWidget(), w.Button1_NewRenameLeft_8cbn);
-        QTest::keyClick(w.Button1_NewRenameLeft_8cbn, Qt::Key_Space);
-        QCOMPARE(w.focusWidget(), w.Button3_EditDone_8cbn);
+        QCOMPARE(w.focusWidget(), w.button1);
+        QTest::keyClick(w.button1, Qt::Key_Space);
+        QCOMPARE(w.focusWidget(), w.button3);
         ClickCanvas(app, Qt::LeftButton, 10, 10);
-        QTest::keyClick(w.Button3_EditDone_8cbn, Qt::Key_Space);
-        QCOMPARE(w.focusWidget(), w.Button2_SelectAssignUnassignYes_8cbn);
-        QTest::keyClick(w.Button2_SelectAssignUnassignYes_8cbn, Qt::Key_Space);
-        QCOMPARE(w.focusWidget(), w.Button_Cancel8cbn);
+        QTest::keyClick(w.button3, Qt::Key_Space);
+        QCOMPARE(w.focusWidget(), w.button2);
+        QTest::keyClick(w.button2, Qt::Key_Space);
+        QCOMPARE(w.focusWidget(), w.cancel);
         QVERIFY(!app.program().mouse.ZoomBoxArmed8pbol);
     }
 
@@ -232,24 +230,23 @@ class MainWindowTest : public QObject {
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_Escape);
-        QCOMPARE(w.UserMustSee8lbl->text(), QString("waiting for your next activity"));
-        QTest::mouseClick(w.Button1_NewRenameLeft_8cbn, Qt::LeftButton);
+        QCOMPARE(w.prompt->text(), QString("waiting for your next activity"));
+        QTest::mouseClick(w.button1, Qt::LeftButton);
         ClickCanvas(app, Qt::LeftButton, 10, 10);
         ClickCanvas(app, Qt::LeftButton, 20, 10);
         QTest::keyClick(w.focusWidget(), Qt::Key_Backspace);  // takes the last point back
         QTest::keyClick(w.focusWidget(), Qt::Key_Y, Qt::ControlModifier);
         QTest::keyClick(w.focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(w.ConcludingInfoToUser8lbl->text(),
-                 QString("Nothing to redo since the new line began"));
+        QCOMPARE(w.completion->text(), QString("Nothing to redo since the new line began"));
         QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{2});
         QTest::keyClick(w.focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w.ConcludingInfoToUser8lbl->text(), QString("Undone: point added"));
-        QCOMPARE(w.CAD8pic->image().pixelColor(15, 10), QColor(Qt::white));
+        QCOMPARE(w.completion->text(), QString("Undone: point added"));
+        QCOMPARE(w.canvas->image().pixelColor(15, 10), QColor(Qt::white));
         QTest::keyClick(w.focusWidget(), Qt::Key_Escape);
         QCOMPARE(app.program().drawing.LineCount8pint, qelt::Integer{0});
-        QVERIFY(w.Button1_NewRenameLeft_8cbn->isEnabled());
-        QVERIFY(!w.Button_Cancel8cbn->isEnabled());
-        QCOMPARE(w.focusWidget(), w.Button1_NewRenameLeft_8cbn);
+        QVERIFY(w.button1->isEnabled());
+        QVERIFY(!w.cancel->isEnabled());
+        QCOMPARE(w.focusWidget(), w.button1);
     }
 
     void tabVisitsOnlyControlsInsideTheWindow() {
@@ -262,7 +259,7 @@ class MainWindowTest : public QObject {
             QVERIFY2(w.rect().contains(focused->geometry()), qPrintable(focused->objectName()));
             visited << focused->objectName();
             QTest::keyClick(focused, Qt::Key_Tab);
-        } while (w.focusWidget() != w.Button1_NewRenameLeft_8cbn && visited.size() < 100);
+        } while (w.focusWidget() != w.button1 && visited.size() < 100);
         QCOMPARE(visited.size(), 10);
     }
 
@@ -329,11 +326,10 @@ class MainWindowTest : public QObject {
         drop();
         QVERIFY(app.mainWindow().findChild<QMessageBox*>("AlertBox")->close());
         QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{1});
-        QTest::mouseClick(app.mainWindow().Button3_EditDone_8cbn, Qt::LeftButton);
+        QTest::mouseClick(app.mainWindow().button3, Qt::LeftButton);
         drop();
         QCOMPARE(app.program().drawing.Lines8pudt[1].PtCount, qelt::Integer{2});
-        QCOMPARE(app.mainWindow().ConcludingInfoToUser8lbl->text(),
-                 "Read 1 line, 2 points from " + path);
+        QCOMPARE(app.mainWindow().completion->text(), "Read 1 line, 2 points from " + path);
         QCOMPARE(folder.Kept().size(), 1);
     }
 
@@ -350,11 +346,11 @@ class MainWindowTest : public QObject {
     void formMovesOutsideTheControlsReachTheProgram() {
         Application app;
         app.Start();
-        QTest::mouseMove(app.mainWindow().CAD8pic, OnCanvas(50, 50));
+        QTest::mouseMove(app.mainWindow().canvas, OnCanvas(50, 50));
         QCOMPARE(app.program().mouse.MouseWhere8pstr, qelt::MouseWhere::PIC);
         QTest::mouseMove(&app.mainWindow(), QPoint(20, 590));
         QCOMPARE(app.program().mouse.MouseWhere8pstr, qelt::MouseWhere::FORM);
-        QCOMPARE(app.mainWindow().ConcludingInfoToUser8lbl->text(), QString("---off--"));
+        QCOMPARE(app.mainWindow().completion->text(), QString("---off--"));
     }
 };
 

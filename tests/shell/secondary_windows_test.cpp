@@ -1,3 +1,4 @@
+// The secondary windows' captions, controls, texts, colours and keys.
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -11,9 +12,9 @@
 #include <QtTest>
 #include <map>
 
-#include "shell/application.h"
-#include "shell/secondary_windows.h"
-#include "shell/window_builder.h"
+#include "shell/app/application.h"
+#include "shell/windows/secondary_windows.h"
+#include "shell/windows/window_builder.h"
 
 using namespace qelt::shell;
 
@@ -22,11 +23,11 @@ namespace {
 using Maker = std::unique_ptr<SecondaryWindow> (*)();
 
 const std::map<QString, Maker> kMakers = {
-    {"XSpick8frm", []() -> std::unique_ptr<SecondaryWindow> { return MakeXSpick8frm(); }},
-    {"CADmap8frm", MakeCADmap8frm},
-    {"CADlistof8frm", MakeCADlistof8frm},
-    {"CADrenameAndYouSure8frm", MakeCADrenameAndYouSure8frm},
-    {"CAD_info_8frm", MakeCAD_info_8frm},
+    {"XSpick8frm", []() -> std::unique_ptr<SecondaryWindow> { return MakeCrossSectionWindow(); }},
+    {"CADmap8frm", MakeMapWindow},
+    {"CADlistof8frm", MakeListWindow},
+    {"CADrenameAndYouSure8frm", MakeRenameWindow},
+    {"CAD_info_8frm", MakeInfoWindow},
 };
 
 const QColor kWarm(255, 224, 192);
@@ -107,6 +108,19 @@ QStringList Snapshot(const std::vector<std::unique_ptr<SecondaryWindow>>& window
     return state;
 }
 
+// A table of text columns; each row starts with its name.
+void Table(std::initializer_list<const char*> columns, const std::vector<QStringList>& rows) {
+    for (const char* column : columns) {
+        QTest::addColumn<QString>(column);
+    }
+    for (const QStringList& row : rows) {
+        QTestData& data = QTest::newRow(qPrintable(row.front()));
+        for (const QString& cell : row.mid(1)) {
+            data << cell;
+        }
+    }
+}
+
 std::vector<std::unique_ptr<SecondaryWindow>> ShowAll() {
     std::vector<std::unique_ptr<SecondaryWindow>> windows;
     for (const auto& [name, make] : kMakers) {
@@ -138,18 +152,13 @@ class SecondaryWindowsTest : public QObject {
 
   private slots:
     void captions_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("cross section") << "XSpick8frm"
-                                       << "Qelt --- Cross section";
-        QTest::newRow("map") << "CADmap8frm"
-                             << "Qelt --- Map ";
-        QTest::newRow("list") << "CADlistof8frm"
-                              << "List of";
-        QTest::newRow("rename") << "CADrenameAndYouSure8frm"
-                                << "Renaming item";
-        QTest::newRow("info") << "CAD_info_8frm"
-                              << "Form1";
+        Table({"window", "caption"}, {
+                                         {"cross section", "XSpick8frm", "Qelt --- Cross section"},
+                                         {"map", "CADmap8frm", "Qelt --- Map "},
+                                         {"list", "CADlistof8frm", "List of"},
+                                         {"rename", "CADrenameAndYouSure8frm", "Renaming item"},
+                                         {"info", "CAD_info_8frm", "Form1"},
+                                     });
     }
     void captions() {
         QFETCH(QString, window);
@@ -160,59 +169,41 @@ class SecondaryWindowsTest : public QObject {
     }
 
     void controlsInWindowOrder_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("names");
         const char* xs = "XSpick8frm";
-        QTest::newRow("xs text") << xs << "text"
-                                 << "Text4 Text3 Text2 Text1";
-        QTest::newRow("xs button")
-            << xs << "button"
-            << "Command14 Command13 Command12 Command9 End8cbn Command4 Command2 Command11 "
-               "Command10 Command7 Command6 Command1 DoLayerProjections8cbn DoCrossSection8cbn";
-        QTest::newRow("xs check") << xs << "check"
-                                  << "Check14 Check3 Check20 Check19 Check18 Check17 Check15 "
-                                     "Check13 Check12 Check11 Check10 Check9 Check8 Check7 "
-                                     "Check6 Check5 Check4 Check1 Check2";
-        QTest::newRow("xs option") << xs << "option"
-                                   << "Option3 Option2 Option1";
-        QTest::newRow("xs list") << xs << "list"
-                                 << "List11 List10 List9 List8 List7 List5 List6 List4 List3 "
-                                    "List2 List1";
-        QTest::newRow("xs label") << xs << "label"
-                                  << "Label16 Label15 Label14 Label11 Label13 Label20 Label12 "
-                                     "Label10 Label9 Label7 Label6 Label5 Label4 Label1 Label28 "
-                                     "Label3 Label2 Label8 Label30 Label29 Label25 Label24 Label23";
-        QTest::newRow("xs line") << xs << "line"
-                                 << "Line8 Line7 Line6 Line4 Line5 Line3 Line2 Line1";
-        QTest::newRow("xs shape") << xs << "shape"
-                                  << "Shape3 Shape2 Shape1";
-        QTest::newRow("xs nothing else") << xs << "unknown"
-                                         << "";
-        QTest::newRow("map") << "CADmap8frm"
-                             << "all"
-                             << "Command6 Command1 Check5 Command12 Combo1 Check3 Check2 Check1 "
-                                "List3 List5 Command10 Command9 List1 Command8 Command7 Command5 "
-                                "Command2 Command4 Command3 Text1 Combo2 Label5 Label29 Label3 "
-                                "Label12 Label13 Label20 Label4 Image2 Image1 Label2 Label1";
-        QTest::newRow("map images") << "CADmap8frm"
-                                    << "image"
-                                    << "Image2 Image1";
-        QTest::newRow("map combos") << "CADmap8frm"
-                                    << "combo"
-                                    << "Combo1 Combo2";
-        QTest::newRow("list") << "CADlistof8frm"
-                              << "all"
-                              << "List7 Label2 Label1";
-        QTest::newRow("rename") << "CADrenameAndYouSure8frm"
-                                << "all"
-                                << "Command1 Text1 Label4 Label3 Label2 Label1";
-        QTest::newRow("info") << "CAD_info_8frm"
-                              << "all"
-                              << "Picture1 Label6 Label5 Label4 Label3 Label2 Label1";
-        QTest::newRow("info picture") << "CAD_info_8frm"
-                                      << "picture"
-                                      << "Picture1";
+        Table(
+            {"window", "kind", "names"},
+            {
+                {"xs text", xs, "text", "Text4 Text3 Text2 Text1"},
+                {"xs button", xs, "button",
+                 "Command14 Command13 Command12 Command9 End8cbn Command4 Command2 Command11 "
+                 "Command10 Command7 Command6 Command1 DoLayerProjections8cbn DoCrossSection8cbn"},
+                {"xs check", xs, "check",
+                 "Check14 Check3 Check20 Check19 Check18 Check17 Check15 Check13 Check12 "
+                 "Check11 Check10 Check9 Check8 Check7 Check6 Check5 Check4 Check1 Check2"},
+                {"xs option", xs, "option", "Option3 Option2 Option1"},
+                {"xs list", xs, "list",
+                 "List11 List10 List9 List8 List7 List5 List6 List4 List3 List2 List1"},
+                {"xs label", xs, "label",
+                 "Label16 Label15 Label14 Label11 Label13 Label20 Label12 Label10 Label9 Label7 "
+                 "Label6 Label5 Label4 Label1 Label28 Label3 Label2 Label8 Label30 Label29 "
+                 "Label25 Label24 Label23"},
+                {"xs line", xs, "line", "Line8 Line7 Line6 Line4 Line5 Line3 Line2 Line1"},
+                {"xs shape", xs, "shape", "Shape3 Shape2 Shape1"},
+                {"xs nothing else", xs, "unknown", ""},
+                {"map", "CADmap8frm", "all",
+                 "Command6 Command1 Check5 Command12 Combo1 Check3 Check2 Check1 List3 List5 "
+                 "Command10 Command9 List1 Command8 Command7 Command5 Command2 Command4 "
+                 "Command3 Text1 Combo2 Label5 Label29 Label3 Label12 Label13 Label20 Label4 "
+                 "Image2 Image1 Label2 Label1"},
+                {"map images", "CADmap8frm", "image", "Image2 Image1"},
+                {"map combos", "CADmap8frm", "combo", "Combo1 Combo2"},
+                {"list", "CADlistof8frm", "all", "List7 Label2 Label1"},
+                {"rename", "CADrenameAndYouSure8frm", "all",
+                 "Command1 Text1 Label4 Label3 Label2 Label1"},
+                {"info", "CAD_info_8frm", "all",
+                 "Picture1 Label6 Label5 Label4 Label3 Label2 Label1"},
+                {"info picture", "CAD_info_8frm", "picture", "Picture1"},
+            });
     }
     void controlsInWindowOrder() {
         QFETCH(QString, window);
@@ -222,58 +213,34 @@ class SecondaryWindowsTest : public QObject {
         QCOMPARE(Names(*w, kind), names.split(' ', Qt::SkipEmptyParts));
     }
 
-    void crossSectionWindowHas85Controls() { QCOMPARE(Controls(*MakeXSpick8frm()).size(), 85); }
+    void crossSectionWindowHas85Controls() {
+        QCOMPARE(Controls(*MakeCrossSectionWindow()).size(), 85);
+    }
 
     void shownTexts_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("shown");
         const char* xs = "XSpick8frm";
-        QTest::newRow("doubled ampersand, button") << xs << "End8cbn"
-                                                   << "Write & End";
-        QTest::newRow("doubled ampersand, label") << xs << "Label10"
-                                                  << "Calculate & Plotting";
-        QTest::newRow("trailing space, text") << xs << "Text2"
-                                              << "CRRe ";
-        QTest::newRow("trailing space, button") << xs << "Command11"
-                                                << "Calculate CPT patterns and plot ";
-        QTest::newRow("text") << xs << "Text3"
-                              << "none";
-        QTest::newRow("option") << xs << "Option1"
-                                << "only for the group at left (and gray all others)";
-        QTest::newRow("check") << xs << "Check9"
-                               << "Show Last Gridding cross section";
-        QTest::newRow("label of dashes") << xs << "Label12"
-                                         << "<--- project: --------------------->";
-        QTest::newRow("map button") << "CADmap8frm"
-                                    << "Command10"
-                                    << "input Sequence Line ";
-        QTest::newRow("map text") << "CADmap8frm"
-                                  << "Text1"
-                                  << "50";
-        QTest::newRow("map combo 1") << "CADmap8frm"
-                                     << "Combo1"
-                                     << "pick units";
-        QTest::newRow("map combo 2") << "CADmap8frm"
-                                     << "Combo2"
-                                     << "cross sections";
-        QTest::newRow("map image") << "CADmap8frm"
-                                   << "Image1"
-                                   << "North (degrees)";
-        QTest::newRow("list label") << "CADlistof8frm"
-                                    << "Label1"
-                                    << "CPT list";
-        QTest::newRow("rename text") << "CADrenameAndYouSure8frm"
-                                     << "Text1"
-                                     << "new name";
-        QTest::newRow("rename button") << "CADrenameAndYouSure8frm"
-                                       << "Command1"
-                                       << "rename now";
-        QTest::newRow("info long label")
-            << "CAD_info_8frm"
-            << "Label6"
-            << "2)  whatdo tdo whne theus si a long text of whatdo tdo whne theuse needs infoa "
-               "and the paper version is not a good alternative";
+        Table({"window", "control", "shown"},
+              {
+                  {"doubled ampersand, button", xs, "End8cbn", "Write & End"},
+                  {"doubled ampersand, label", xs, "Label10", "Calculate & Plotting"},
+                  {"trailing space, text", xs, "Text2", "CRRe "},
+                  {"trailing space, button", xs, "Command11", "Calculate CPT patterns and plot "},
+                  {"text", xs, "Text3", "none"},
+                  {"option", xs, "Option1", "only for the group at left (and gray all others)"},
+                  {"check", xs, "Check9", "Show Last Gridding cross section"},
+                  {"label of dashes", xs, "Label12", "<--- project: --------------------->"},
+                  {"map button", "CADmap8frm", "Command10", "input Sequence Line "},
+                  {"map text", "CADmap8frm", "Text1", "50"},
+                  {"map combo 1", "CADmap8frm", "Combo1", "pick units"},
+                  {"map combo 2", "CADmap8frm", "Combo2", "cross sections"},
+                  {"map image", "CADmap8frm", "Image1", "North (degrees)"},
+                  {"list label", "CADlistof8frm", "Label1", "CPT list"},
+                  {"rename text", "CADrenameAndYouSure8frm", "Text1", "new name"},
+                  {"rename button", "CADrenameAndYouSure8frm", "Command1", "rename now"},
+                  {"info long label", "CAD_info_8frm", "Label6",
+                   "2)  whatdo tdo whne theus si a long text of whatdo tdo whne theuse needs infoa "
+                   "and the paper version is not a good alternative"},
+              });
     }
     void shownTexts() {
         QFETCH(QString, window);
@@ -284,23 +251,18 @@ class SecondaryWindowsTest : public QObject {
     }
 
     void buttonKeepsItsStoredCaption() {
-        const auto w = MakeXSpick8frm();
+        const auto w = MakeCrossSectionWindow();
         QCOMPARE(w->findChild<QPushButton*>("End8cbn")->text(), QString("Write && End"));
     }
 
     void shownCaption_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("doubled") << "Write && End"
-                                 << "Write & End";
-        QTest::newRow("shortcut marker") << "&Rename"
-                                         << "Rename";
-        QTest::newRow("three in a row") << "a&&&b"
-                                        << "a&b";
-        QTest::newRow("last character") << "end&"
-                                        << "end&";
-        QTest::newRow("none") << "Line type:"
-                              << "Line type:";
+        Table({"stored", "shown"}, {
+                                       {"doubled", "Write && End", "Write & End"},
+                                       {"shortcut marker", "&Rename", "Rename"},
+                                       {"three in a row", "a&&&b", "a&b"},
+                                       {"last character", "end&", "end&"},
+                                       {"none", "Line type:", "Line type:"},
+                                   });
     }
     void shownCaption() {
         QFETCH(QString, stored);
@@ -309,13 +271,13 @@ class SecondaryWindowsTest : public QObject {
     }
 
     void methodTextNamesAMethodAndItsYear() {
-        const QString method = MakeXSpick8frm()->findChild<QLineEdit*>("Text4")->text();
+        const QString method = MakeCrossSectionWindow()->findChild<QLineEdit*>("Text4")->text();
         QVERIFY(method.contains("CPT"));
         QVERIFY(method.contains("2018"));
     }
 
     void combosHoldTheFiveUnitsAndKeepTheirText() {
-        const auto w = MakeCADmap8frm();
+        const auto w = MakeMapWindow();
         const QStringList units = {"feet", "meters", "lat/long", "estimated feet from lat/long",
                                    "estimated meters from lat/long"};
         for (const char* name : {"Combo1", "Combo2"}) {
@@ -340,7 +302,7 @@ class SecondaryWindowsTest : public QObject {
     }
 
     void imagesShowTheirWordsBottomToTop() {
-        const auto w = MakeCADmap8frm();
+        const auto w = MakeMapWindow();
         const std::pair<const char*, QSize> images[] = {{"Image2", {18, 69}}, {"Image1", {19, 89}}};
         for (const auto& [name, size] : images) {
             const QImage image = w->findChild<QLabel*>(name)->pixmap().toImage();
@@ -359,43 +321,35 @@ class SecondaryWindowsTest : public QObject {
         }
     }
 
+    // The control is empty for the window itself.
     void backgroundColours_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("control");  // empty for the window itself
-        QTest::addColumn<bool>("warm");
         const char* xs = "XSpick8frm";
-        QTest::newRow("xs window") << xs << "" << true;
-        QTest::newRow("xs Check3") << xs << "Check3" << true;
-        QTest::newRow("xs Check2") << xs << "Check2" << true;
-        QTest::newRow("xs Check14") << xs << "Check14" << false;
-        QTest::newRow("xs Label13") << xs << "Label13" << true;
-        QTest::newRow("xs Label29") << xs << "Label29" << true;
-        QTest::newRow("xs Label16") << xs << "Label16" << false;
-        QTest::newRow("xs Label10") << xs << "Label10" << false;
-        QTest::newRow("xs Option2") << xs << "Option2" << false;
-        QTest::newRow("map window") << "CADmap8frm"
-                                    << "" << true;
-        QTest::newRow("map Label5") << "CADmap8frm"
-                                    << "Label5" << true;
-        QTest::newRow("map Label20") << "CADmap8frm"
-                                     << "Label20" << true;
-        QTest::newRow("map Label4") << "CADmap8frm"
-                                    << "Label4" << false;
-        QTest::newRow("map Check5") << "CADmap8frm"
-                                    << "Check5" << false;
-        QTest::newRow("list window") << "CADlistof8frm"
-                                     << "" << false;
-        QTest::newRow("list Label1") << "CADlistof8frm"
-                                     << "Label1" << false;
-        QTest::newRow("rename window") << "CADrenameAndYouSure8frm"
-                                       << "" << false;
-        QTest::newRow("info window") << "CAD_info_8frm"
-                                     << "" << false;
+        Table({"window", "control", "colour"},
+              {
+                  {"xs window", xs, "", "warm"},
+                  {"xs Check3", xs, "Check3", "warm"},
+                  {"xs Check2", xs, "Check2", "warm"},
+                  {"xs Check14", xs, "Check14", "plain"},
+                  {"xs Label13", xs, "Label13", "warm"},
+                  {"xs Label29", xs, "Label29", "warm"},
+                  {"xs Label16", xs, "Label16", "plain"},
+                  {"xs Label10", xs, "Label10", "plain"},
+                  {"xs Option2", xs, "Option2", "plain"},
+                  {"map window", "CADmap8frm", "", "warm"},
+                  {"map Label5", "CADmap8frm", "Label5", "warm"},
+                  {"map Label20", "CADmap8frm", "Label20", "warm"},
+                  {"map Label4", "CADmap8frm", "Label4", "plain"},
+                  {"map Check5", "CADmap8frm", "Check5", "plain"},
+                  {"list window", "CADlistof8frm", "", "plain"},
+                  {"list Label1", "CADlistof8frm", "Label1", "plain"},
+                  {"rename window", "CADrenameAndYouSure8frm", "", "plain"},
+                  {"info window", "CAD_info_8frm", "", "plain"},
+              });
     }
     void backgroundColours() {
         QFETCH(QString, window);
         QFETCH(QString, control);
-        QFETCH(bool, warm);
+        QFETCH(QString, colour);
         const auto w = kMakers.at(window)();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -405,7 +359,7 @@ class SecondaryWindowsTest : public QObject {
         // A control's own colour is the platform's for its kind: the button role for buttons.
         const QColor plain = QApplication::palette(shown).color(shown->backgroundRole());
         QVERIFY(plain != kWarm);
-        QCOMPARE(Background(image, area), warm ? kWarm : plain);
+        QCOMPARE(Background(image, area), colour == "warm" ? kWarm : plain);
     }
 
     void everyControlIsVisibleInsideItsWindowWithoutOverlap() {
@@ -427,7 +381,7 @@ class SecondaryWindowsTest : public QObject {
     }
 
     void shapesFrameTheCrossSectionControls() {
-        const auto w = MakeXSpick8frm();
+        const auto w = MakeCrossSectionWindow();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         for (const QWidget* control : Controls(*w)) {
@@ -444,7 +398,7 @@ class SecondaryWindowsTest : public QObject {
 
     // Pane by pane (the shapes frame them, left to right), row by row, left to right.
     void crossSectionTabOrderFollowsTheLayout() {
-        const auto w = MakeXSpick8frm();
+        const auto w = MakeCrossSectionWindow();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         const auto place = [&](const QWidget* control) {
@@ -501,7 +455,7 @@ class SecondaryWindowsTest : public QObject {
     }
 
     void closeBoxSaysOnceWhyTheWindowStays() {
-        const auto w = MakeCADmap8frm();
+        const auto w = MakeMapWindow();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         QVERIFY(!w->close());
@@ -539,7 +493,7 @@ class SecondaryWindowsTest : public QObject {
         auto* end = cross.findChild<QPushButton*>("End8cbn");
         QSignalSpy pressed(end, &QPushButton::pressed);
         for (QWidget* focused : {cross.focusWidget(), static_cast<QWidget*>(end),
-                                 static_cast<QWidget*>(app.mainWindow().End8cbn)}) {
+                                 static_cast<QWidget*>(app.mainWindow().end)}) {
             QTest::keyClick(focused, Qt::Key_Return);
             QTest::keyClick(focused, Qt::Key_Enter, Qt::KeypadModifier);
         }
@@ -551,8 +505,8 @@ class SecondaryWindowsTest : public QObject {
     void inertButtonsLeaveTheDrawingAlone() {
         Application app;
         app.Start();
-        QTest::mouseClick(app.mainWindow().Button1_NewRenameLeft_8cbn, Qt::LeftButton);
-        const QString prompt = app.mainWindow().UserMustSee8lbl->text();
+        QTest::mouseClick(app.mainWindow().button1, Qt::LeftButton);
+        const QString prompt = app.mainWindow().prompt->text();
         for (QWidget* window : {&app.crossSectionWindow(), &app.mapWindow(), &app.listWindow()}) {
             for (QPushButton* button : window->findChildren<QPushButton*>()) {
                 if (button->objectName() != "End8cbn") {
@@ -562,7 +516,7 @@ class SecondaryWindowsTest : public QObject {
         }
         QVERIFY(!app.program().ended);
         QCOMPARE(app.program().drawing.LineCount8pint, 1);
-        QCOMPARE(app.mainWindow().UserMustSee8lbl->text(), prompt);
+        QCOMPARE(app.mainWindow().prompt->text(), prompt);
         QVERIFY(app.crossSectionWindow().isVisible());
     }
 };

@@ -1,7 +1,8 @@
+// A user's typical session from start to the written file.
 #include <QLineEdit>
 #include <QtTest>
 
-#include "shell/application.h"
+#include "shell/app/application.h"
 
 using qelt::shell::Application;
 
@@ -21,9 +22,9 @@ class TypicalSequenceTest : public QObject {
     Application app;
 
     qelt::shell::MainWindow& w() { return app.mainWindow(); }
-    QColor Pixel(int x, int y) { return w().CAD8pic->image().pixelColor(x, y); }
+    QColor Pixel(int x, int y) { return w().canvas->image().pixelColor(x, y); }
     void Press(Qt::MouseButton button, int x, int y) {
-        QTest::mouseClick(w().CAD8pic, button, {}, QPoint(x + 2, y + 2));
+        QTest::mouseClick(w().canvas, button, {}, QPoint(x + 2, y + 2));
     }
     void Push(QPushButton* button) {
         QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
@@ -38,49 +39,48 @@ class TypicalSequenceTest : public QObject {
     void initTestCase() { app.Start(); }
 
     void steps1to4DrawTwoLines() {
-        ExpectButton(w().Button2_SelectAssignUnassignYes_8cbn, "2) Select_Un/Assign_Yes", false);
-        Push(w().Button1_NewRenameLeft_8cbn);
-        ExpectButton(w().Button3_EditDone_8cbn, "Done adding Line", true);
-        QVERIFY(w().Button_Cancel8cbn->isEnabled());
+        ExpectButton(w().button2, "2) Select_Un/Assign_Yes", false);
+        Push(w().button1);
+        ExpectButton(w().button3, "Done adding Line", true);
+        QVERIFY(w().cancel->isEnabled());
         Press(Qt::LeftButton, 100, 100);
         QCOMPARE(Pixel(100, 100), kBlack);
         Press(Qt::LeftButton, 200, 150);
         Press(Qt::LeftButton, 300, 120);
         QCOMPARE(Pixel(150, 125), kBlack);
         QCOMPARE(Pixel(250, 135), kBlack);
-        Push(w().Button3_EditDone_8cbn);
-        QCOMPARE(w().ConcludingInfoToUser8lbl->text(),
+        Push(w().button3);
+        QCOMPARE(w().completion->text(),
                  QString("Action completed... Done with creating a new Line"));
-        ExpectButton(w().Button2_SelectAssignUnassignYes_8cbn, "Modify a Line", true);
+        ExpectButton(w().button2, "Modify a Line", true);
 
-        Push(w().Button1_NewRenameLeft_8cbn);
+        Push(w().button1);
         Press(Qt::LeftButton, 400, 300);
         Press(Qt::LeftButton, 500, 400);
-        Push(w().Button3_EditDone_8cbn);
+        Push(w().button3);
         QCOMPARE(Pixel(450, 350), kBlack);
     }
 
     void steps5to7SelectLineOne() {
-        Push(w().Button2_SelectAssignUnassignYes_8cbn);
-        ExpectButton(w().Button2_SelectAssignUnassignYes_8cbn, "Select This Line", false);
-        QCOMPARE(w().UserMustSee8lbl->text(),
-                 QString("Click repeatedly in line area to find Line --> "
-                         "to finalize push `Select This line` button"));
+        Push(w().button2);
+        ExpectButton(w().button2, "Select This Line", false);
+        QCOMPARE(w().prompt->text(), QString("Click repeatedly in line area to find Line --> "
+                                             "to finalize push `Select This line` button"));
         Press(Qt::LeftButton, 150, 120);
-        ExpectButton(w().Button2_SelectAssignUnassignYes_8cbn, "Select this Line", true);
+        ExpectButton(w().button2, "Select this Line", true);
         QCOMPARE(Pixel(150, 125), kNearBlack);
         QCOMPARE(Pixel(450, 350), kLightGrey);
-        Push(w().Button2_SelectAssignUnassignYes_8cbn);
-        ExpectButton(w().Button3_EditDone_8cbn, "Edit a line point", true);
-        ExpectButton(w().Button4_DeleteRightNo_8cbn, "Delete this Line", true);
-        QCOMPARE(w().UserMustSee8lbl->text(),
+        Push(w().button2);
+        ExpectButton(w().button3, "Edit a line point", true);
+        ExpectButton(w().button4, "Delete this Line", true);
+        QCOMPARE(w().prompt->text(),
                  QString("Push `Edit a Point` button   OR  `Delete this Line` button"));
     }
 
     void steps8to10MoveAPoint() {
-        Push(w().Button3_EditDone_8cbn);
-        ExpectButton(w().Button3_EditDone_8cbn, "Done point editing", true);
-        QVERIFY(!w().Button4_DeleteRightNo_8cbn->isEnabled());
+        Push(w().button3);
+        ExpectButton(w().button3, "Done point editing", true);
+        QVERIFY(!w().button4->isEnabled());
         Press(Qt::LeftButton, 198, 147);  // picks vertex 2 of line 1
         QVERIFY(app.program().actions.MovingPoint8pbol);
         Press(Qt::LeftButton, 210, 130);  // drops it
@@ -89,20 +89,20 @@ class TypicalSequenceTest : public QObject {
         QCOMPARE(moved.Y, qelt::Integer{130});
         QCOMPARE(Pixel(155, 115), kNearBlack);         // on the new segment (100,100)-(210,130)
         QCOMPARE(Pixel(150, 125), QColor(Qt::white));  // the old segment is gone
-        Push(w().Button3_EditDone_8cbn);
-        QCOMPARE(w().UserMustSee8lbl->text(), QString("Done with Pointing Editing"));
-        ExpectButton(w().Button1_NewRenameLeft_8cbn, "Add a new line", true);
-        ExpectButton(w().Button2_SelectAssignUnassignYes_8cbn, "Modify a Line", true);
-        QVERIFY(!w().Button3_EditDone_8cbn->isEnabled());
-        QVERIFY(!w().Button_Cancel8cbn->isEnabled());
+        Push(w().button3);
+        QCOMPARE(w().prompt->text(), QString("Done with Pointing Editing"));
+        ExpectButton(w().button1, "Add a new line", true);
+        ExpectButton(w().button2, "Modify a Line", true);
+        QVERIFY(!w().button3->isEnabled());
+        QVERIFY(!w().cancel->isEnabled());
     }
 
     void thenDeleteLineTwo() {
-        Push(w().Button2_SelectAssignUnassignYes_8cbn);
+        Push(w().button2);
         Press(Qt::LeftButton, 450, 340);
-        Push(w().Button2_SelectAssignUnassignYes_8cbn);
-        Push(w().Button4_DeleteRightNo_8cbn);
-        QCOMPARE(w().UserMustSee8lbl->text(), QString("Done Deleting a Line"));
+        Push(w().button2);
+        Push(w().button4);
+        QCOMPARE(w().prompt->text(), QString("Done Deleting a Line"));
         QCOMPARE(app.program().drawing.LineCount8pint, qelt::Integer{1});
         QCOMPARE(Pixel(450, 350), QColor(Qt::white));
         // Repainted before the return to idle, so while the line search was still on and no line
@@ -118,7 +118,7 @@ class TypicalSequenceTest : public QObject {
         auto* text = cross.findChild<QLineEdit*>("Text4");  // its first text box
         text->setFocus();
         QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w().ConcludingInfoToUser8lbl->text(), QString("Undone: line deleted"));
+        QCOMPARE(w().completion->text(), QString("Undone: line deleted"));
         QCOMPARE(app.program().drawing.LineCount8pint, qelt::Integer{2});
         QCOMPARE(Pixel(450, 350), kBlack);
         // Backspace is typing; with no typing left to take back, Ctrl+Z reaches the drawing
@@ -128,7 +128,7 @@ class TypicalSequenceTest : public QObject {
         QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w().ConcludingInfoToUser8lbl->text(), QString("Undone: point moved"));
+        QCOMPARE(w().completion->text(), QString("Undone: point moved"));
         QTest::keyClick(text, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(text->text(), QString("CPT soil behaviour type chart, 2018x"));
     }

@@ -1,3 +1,4 @@
+// "Write && End" and END on the real windows: the file, the exit and the kept drawing.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,7 @@
 #include <memory>
 #include <sstream>
 
-#include "shell/application.h"
+#include "shell/app/application.h"
 #include "support/example_file.h"
 
 namespace {
@@ -33,10 +34,10 @@ QPushButton* WriteAndEnd(qelt::shell::Application& app) {
 // widget position (102, 202) is canvas position (100, 200).
 void DrawOneLine(qelt::shell::Application& app) {
     qelt::shell::MainWindow& w = app.mainWindow();
-    QTest::mouseClick(w.Button1_NewRenameLeft_8cbn, Qt::LeftButton);
-    QTest::mouseClick(w.CAD8pic, Qt::LeftButton, {}, QPoint(102, 202));
-    QTest::mouseClick(w.CAD8pic, Qt::LeftButton, {}, QPoint(152, 252));
-    QTest::mouseClick(w.Button3_EditDone_8cbn, Qt::LeftButton);
+    QTest::mouseClick(w.button1, Qt::LeftButton);
+    QTest::mouseClick(w.canvas, Qt::LeftButton, {}, QPoint(102, 202));
+    QTest::mouseClick(w.canvas, Qt::LeftButton, {}, QPoint(152, 252));
+    QTest::mouseClick(w.button3, Qt::LeftButton);
 }
 
 // Presses "Write && End"; a press that does not end the program leaves the event loop with 1,
@@ -133,7 +134,7 @@ void WriteAndEndTest::failedWriteKeepsRunningUntilTheCauseIsFixed() {
                 seen.boxShown = box->isVisible();
                 seen.box = box->text();
             }
-            seen.prompt = app.mainWindow().UserMustSee8lbl->text();
+            seen.prompt = app.mainWindow().prompt->text();
             seen.mainWindowShown = app.mainWindow().isVisible();
             seen.lines = app.program().drawing.LineCount8pint;
             QDir().rmdir(kName);
@@ -168,7 +169,7 @@ void WriteAndEndTest::failedWritesShowOneMessageNamingTheFullPath() {
     QVERIFY(boxes[0]->isModal());
     QCOMPARE(boxes[0]->informativeText(),
              "The file it tried to write: " + QDir(dir_->path()).absoluteFilePath(kName));
-    const QLabel* prompt = app.mainWindow().UserMustSee8lbl;
+    const QLabel* prompt = app.mainWindow().prompt;
     QVERIFY(QFontMetrics(prompt->font()).horizontalAdvance(prompt->text()) <=
             app.mainWindow().width() - 2 * prompt->x());
     QVERIFY(!app.program().ended);

@@ -1,8 +1,9 @@
+// Fake platform parts that record what the program does with them.
 #include "support/fake_platform.h"
 
 #include <sstream>
 
-#include "program/startup.h"
+#include "interaction/startup.h"
 
 namespace qelt::testing {
 
@@ -53,7 +54,7 @@ FakeWorld::FakeWorld(Single width, Single height)
     : canvas(width, height), program(Platform{canvas, Bind(), clock, output, session}) {}
 
 Program& FakeWorld::Started() {
-    Form_Load(program);
+    StartProgram(program);
     return program;
 }
 

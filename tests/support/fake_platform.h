@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "interaction/program.h"
 #include "platform/platform.h"
-#include "program/program.h"
 
 namespace qelt::testing {
 

@@ -4,7 +4,7 @@
 
 #include <QtTest>
 
-#include "shell/picture_reader.h"
+#include "shell/pictures/picture_reader.h"
 
 #define QELT_TEST_MAIN_READING_PICTURES(TestObject)     \
     int main(int argc, char* argv[]) {                  \

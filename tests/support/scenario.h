@@ -44,8 +44,8 @@ inline Points LinePoints(const DrawingState& d, int line) {
 
 // A press and its release at one place on the canvas.
 inline void Click(Program& p, Integer button, Single x, Single y) {
-    CAD8pic_mousedown(p, button, 0, x, y);
-    CAD8pic_mouseup(p, button, 0, x, y);
+    CanvasPressed(p, button, x, y);
+    CanvasReleased(p, x, y);
 }
 
 // Draws a whole line through the buttons and the canvas, as a user would.

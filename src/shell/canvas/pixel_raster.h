@@ -1,0 +1,18 @@
+// The canvas's raster: dots and lines drawn straight into an image.
+// Not QPainter: one kept open on the image made the full repaint 96 µs, this raster 37-40 µs
+// (docs/performance.md), the painter's cost being its set-up per call and stroked polygons.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+namespace qelt::shell {
+
+// The pen's band `width` pixels wide (at least 1) from `a` to `b`, squared off half the width
+// beyond both points, written straight into an RGB32 image: a pixel is set, to exactly
+// `colour`, when its centre lies in the band. A band of no length is the pen's square dot.
+// Whole coordinates are pixel centres; points may lie between them, as a canvas pixel's centre
+// does on a scaled screen. Parts off the image are left out.
+void FillBand(QImage& image, QPointF a, QPointF b, int width, QRgb colour);
+
+}  // namespace qelt::shell

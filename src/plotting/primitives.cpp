@@ -20,6 +20,10 @@ Bounds BoundsOf(const Canvas& canvas) {
     return {canvas.ScaleLeft(), right, canvas.ScaleTop(), bottom};
 }
 
+bool Inside(const Bounds& b, double x, double y) {
+    return b.left <= x && x <= b.right && b.top <= y && y <= b.bottom;
+}
+
 // The fractions of the way along a segment between which it lies inside the rectangle.
 struct Span {
     double from = 0;
@@ -56,8 +60,7 @@ std::optional<Span> InsideSpan(const Bounds& b, double ax, double ay, double bx,
 }  // namespace
 
 bool IsInsideCanvas(const Canvas& canvas, Integer x, Integer y) {
-    const Bounds b = BoundsOf(canvas);
-    return b.left <= x && x <= b.right && b.top <= y && y <= b.bottom;
+    return Inside(BoundsOf(canvas), x, y);
 }
 
 // Outside, the pen still moves, so that the next line starts at the point it belongs to.
@@ -78,7 +81,9 @@ void LineToIfInside(PlotView v, Integer x, Integer y, Long colour, Integer width
     const double ax = canvas.CurrentX();
     const double ay = canvas.CurrentY();
     const Bounds bounds = BoundsOf(canvas);
-    const std::optional<Span> span = InsideSpan(bounds, ax, ay, x, y);
+    // Both ends inside: the edges would cut nothing, and the span is 0 to 1 without a division.
+    const std::optional<Span> span =
+        Inside(bounds, ax, ay) && Inside(bounds, x, y) ? Span{} : InsideSpan(bounds, ax, ay, x, y);
     if (!span) {
         canvas.MoveTo(x, y);
         return;

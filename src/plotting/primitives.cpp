@@ -76,7 +76,7 @@ void PlotPointIfInside(Canvas& canvas, Integer x, Integer y) {
 // point asked for. The canvas's width is written only when something is drawn and the width
 // differs from the one this call last set; other drawers set it directly, and this cache does
 // not hear of that.
-void LineToIfInside(PlotView v, Integer x, Integer y, Long colour, Integer width) {
+void LineToIfInside(const PlotView& v, Integer x, Integer y, Long colour, Integer width) {
     Canvas& canvas = v.canvas;
     const double ax = canvas.CurrentX();
     const double ay = canvas.CurrentY();
@@ -109,7 +109,7 @@ void LineToIfInside(PlotView v, Integer x, Integer y, Long colour, Integer width
     canvas.MoveTo(x, y);
 }
 
-void DrawSegment(PlotView v, Integer x1, Integer y1, Integer x2, Integer y2, Long colour,
+void DrawSegment(const PlotView& v, Integer x1, Integer y1, Integer x2, Integer y2, Long colour,
                  Integer width) {
     PlotPointIfInside(v.canvas, x1, y1);
     LineToIfInside(v, x2, y2, colour, width);
@@ -119,7 +119,7 @@ void LineToUnclipped(Canvas& canvas, Integer x, Integer y, Long colour) {
     canvas.Line(x, y, colour);
 }
 
-void DrawBox(PlotView v, Integer x1, Integer x2, Integer y1, Integer y2) {
+void DrawBox(const PlotView& v, Integer x1, Integer x2, Integer y1, Integer y2) {
     const Long colour = v.palette.NearBlack8plng;
     constexpr Integer width = 2;
     PlotPointIfInside(v.canvas, x1, y1);

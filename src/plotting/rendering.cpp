@@ -27,7 +27,7 @@ Integer HalfExtent(Single unit, Single size) {
     return Nearest(double{unit} * size);
 }
 
-void AddLineSegments(PlotView v, Integer line, Long colour, Integer width) {
+void AddLineSegments(const PlotView& v, Integer line, Long colour, Integer width) {
     const Integer points = v.drawing.Lines8pudt[line].PtCount;
     for (Integer i = 1; i < points; ++i) {
         const PointRec& from = PointOf(v.drawing, line, i);
@@ -49,7 +49,7 @@ void AddSymbol(DisplayLists& lists, Single x, Single y, SymbolKind kind, Long co
 
 // Tells the canvas whose marks follow whenever the line changes, so that a picture can keep
 // each line's marks together.
-void Announce(PlotView v, Integer line, Integer& announced) {
+void Announce(const PlotView& v, Integer line, Integer& announced) {
     if (line != announced) {
         announced = line;
         v.canvas.MarksOfLine(line, v.drawing.Lines8pudt[line].Code.str());
@@ -57,7 +57,7 @@ void Announce(PlotView v, Integer line, Integer& announced) {
 }
 
 // Every segment, then every symbol over them.
-void PaintLists(PlotView v) {
+void PaintLists(const PlotView& v) {
     DisplayLists& lists = v.lists;
     Integer line = 0;
     for (Integer k = 1; k <= lists.SegCount8pint; ++k) {
@@ -77,7 +77,7 @@ void PaintLists(PlotView v) {
 // that dark and light lines alike stand out from whatever lies under them. All of the halo
 // comes before any mark: a halo drawn just under its own mark would cut into the marks before
 // it where they meet. The lines are then drawn as they are without a picture.
-void PaintHalo(PlotView v) {
+void PaintHalo(const PlotView& v) {
     const Integer lastWidth = v.lastWidth;
     v.canvas.BeginHalo(v.palette.White8plng);
     PaintLists(v);
@@ -87,12 +87,12 @@ void PaintHalo(PlotView v) {
 
 }  // namespace
 
-void RedrawAll(PlotView v) {
+void RedrawAll(const PlotView& v) {
     BuildDisplayList(v);
     PaintCanvas(v);
 }
 
-void BuildDisplayList(PlotView v) {
+void BuildDisplayList(const PlotView& v) {
     v.lists.SegCount8pint = 0;
     v.lists.SymbolCount8pint = 0;
     Long colour = 0;
@@ -108,7 +108,7 @@ void BuildDisplayList(PlotView v) {
     }
 }
 
-void PaintCanvas(PlotView v) {
+void PaintCanvas(const PlotView& v) {
     v.canvas.Cls();
     if (v.canvas.ShowsPicture()) {
         PaintHalo(v);
@@ -119,7 +119,7 @@ void PaintCanvas(PlotView v) {
     }
 }
 
-void DrawSymbol(PlotView v, SymbolKind kind, Integer x, Integer y, Long colour, Single size,
+void DrawSymbol(const PlotView& v, SymbolKind kind, Integer x, Integer y, Long colour, Single size,
                 Integer& width) {
     if (width == 0) {
         width = 1;
@@ -136,7 +136,8 @@ Integer SquareReach(Single unit) {
     return HalfExtent(unit, kSquareSize);
 }
 
-void DrawSquareSymbol(PlotView v, Integer x, Integer y, Single size, Integer width, Long colour) {
+void DrawSquareSymbol(const PlotView& v, Integer x, Integer y, Single size, Integer width,
+                      Long colour) {
     const Integer hx = HalfExtent(v.lists.SymbolUnitX8psng, size);
     const Integer hy = HalfExtent(v.lists.SymbolUnitY8psng, size);
     const Integer left = CheckedSub(x, hx);

@@ -38,13 +38,13 @@ void AddLineSegments(const PlotView& v, Integer line, Long colour, Integer width
 }
 
 // The list has room for every point of the pool; past its end the last entry would be
-// overwritten, so the latest point would still get its mark.
-void AddSymbol(DisplayLists& lists, Single x, Single y, SymbolKind kind, Long colour, Single size,
+// overwritten, so the latest point would still get its mark. A point's coordinates are whole
+// already.
+void AddSymbol(DisplayLists& lists, Integer x, Integer y, SymbolKind kind, Long colour, Single size,
                Integer line) {
     Integer& count = lists.SymbolCount8pint;
     count = std::min<Integer>(count + 1, kSymbolLimit);
-    lists.Symbols8pudt[count] =
-        SymbolRec{Nearest(x), Nearest(y), kind, colour, size, Nearest(size), line};
+    lists.Symbols8pudt[count] = SymbolRec{x, y, kind, colour, size, Nearest(size), line};
 }
 
 // Tells the canvas whose marks follow whenever the line changes, so that a picture can keep

@@ -14,6 +14,7 @@ bool CreateLine(DrawingState& d) {
     line.PtCount = 0;
     line.Code = "UN";
     d.SelectedLine8pint = k;
+    d.changes.Add();
     return true;
 }
 
@@ -30,6 +31,7 @@ PointEntry AddPointAtMouse(DrawingState& d, Integer x, Integer y) {
     line.PtIdx[n] = slot;
     d.Points8pudt[slot] = {x, y, true};
     d.SelectedPoint8pint = n;
+    d.changes.Add();
     return PointEntry::Added;
 }
 
@@ -37,6 +39,7 @@ bool AllocPoint(DrawingState& d, Integer& slot) {
     for (Integer i = 1; i <= d.PointsUsed8pint; ++i) {
         if (!d.Points8pudt[i].InUse) {
             d.Points8pudt[i].InUse = true;
+            d.changes.Add();
             slot = i;
             return true;
         }
@@ -46,6 +49,7 @@ bool AllocPoint(DrawingState& d, Integer& slot) {
     }
     slot = ++d.PointsUsed8pint;
     d.Points8pudt[slot].InUse = true;
+    d.changes.Add();
     return true;
 }
 

@@ -94,6 +94,7 @@ void MovePointToMouse(DrawingState& d, Integer x, Integer y) {
     PointRec& point = d.Points8pudt[d.Lines8pudt[d.SelectedLine8pint].PtIdx[d.SelectedPoint8pint]];
     point.X = x;
     point.Y = y;
+    d.changes.Add();
 }
 
 // A full line or a full pool takes no new point; the press then goes on as a pick of the
@@ -116,6 +117,7 @@ void InsertPointAfterFound(DrawingState& d, Integer x, Integer y) {
     d.Points8pudt[slot] = {x, y, true};
     d.FoundPoint8pint = foundPoint + 1;
     d.SelectedPoint8pint = foundPoint + 1;
+    d.changes.Add();
 }
 
 void DeleteFoundPoint(DrawingState& d) {
@@ -135,6 +137,7 @@ void DeleteFoundPoint(DrawingState& d) {
         line.PtIdx[j - 1] = line.PtIdx[j];
     }
     --line.PtCount;
+    d.changes.Add();
 }
 
 // Later lines move down one place with their points and codes; the places' own InUse and
@@ -163,6 +166,7 @@ void DeleteSelectedLine(DrawingState& d) {
     d.LineCount8pint = count - 1;
     d.SelectedLine8pint = NoLine;
     d.SelectedPoint8pint = NoLine;
+    d.changes.Add();
 }
 
 }  // namespace qelt

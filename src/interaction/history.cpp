@@ -47,6 +47,55 @@ bool SameTables(const DrawingState& d, const DrawingTables& t) {
            d.Points8pudt == t.Points8pudt && d.Lines8pudt == t.Lines8pudt;
 }
 
+// Whether the lines hold the same points and codes in the same order, which is what the data
+// file writes of them.
+bool SameLines(const DrawingState& d, const DrawingTables& t) {
+    if (d.LineCount8pint != t.LineCount8pint) {
+        return false;
+    }
+    for (Integer k = 1; k <= d.LineCount8pint; ++k) {
+        const LineRec& a = d.Lines8pudt[k];
+        const LineRec& b = t.Lines8pudt[k];
+        if (a.PtCount != b.PtCount || !(a.Code == b.Code)) {
+            return false;
+        }
+        for (Integer j = 1; j <= a.PtCount; ++j) {
+            const PointRec& pa = d.Points8pudt[a.PtIdx[j]];
+            const PointRec& pb = t.Points8pudt[b.PtIdx[j]];
+            if (pa.X != pb.X || pa.Y != pb.Y) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Whether the groups have the same names, notes and member lines, which is what the data file
+// writes of them.
+bool SameGroups(const DrawingState& d, const Step& s) {
+    if (d.GroupCount8pint != s.GroupCount8pint) {
+        return false;
+    }
+    for (Integer g = 1; g <= d.GroupCount8pint; ++g) {
+        const GroupRec& a = d.Groups8pudt[g];
+        const GroupRec& b = s.Groups8pudt[g];
+        if (a.Name != b.Name || a.Note != b.Note || a.LineCount != b.LineCount) {
+            return false;
+        }
+        for (Integer i = 1; i <= a.LineCount; ++i) {
+            if (a.LineNo[i] != b.LineNo[i]) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Whether the drawing makes the step's data file, told without making the file.
+bool MakesFileOf(const DrawingState& d, const Step& s) {
+    return SameLines(d, s.tables) && SameGroups(d, s);
+}
+
 Step StepOf(const DrawingState& d, std::string file) {
     return {TablesOf(d), d.Groups8pudt, d.GroupCount8pint, std::move(file), ""};
 }
@@ -65,7 +114,7 @@ void Say(Program& p, const std::string& text) {
 void MoveTo(Program& p, std::size_t to, const std::string& said) {
     p.history.current = to;
     Restore(p.drawing, p.history.steps[to]);
-    p.history.compared = p.history.steps[to].tables;
+    p.history.compared = p.drawing.changes.Value();
     if (p.actions.ReadyForAction8pbol) {
         ResetActionButtons(p);
     }
@@ -85,17 +134,20 @@ void FollowPointEditing(Program& p) {
 }
 
 // The new line's points are noted as they come; a point added after some were taken back drops
-// those.
+// those. Once followed, the drawing stands as noted until its change count moves.
 void FollowNewLine(Program& p) {
     History& h = p.history;
+    const std::uint64_t changes = p.drawing.changes.Value();
     if (!p.actions.AddingLine8pbol) {
         h.newLine.clear();
         h.newLineAt = 0;
-    } else if (h.newLine.empty() || !SameTables(p.drawing, h.newLine[h.newLineAt])) {
+    } else if (h.newLine.empty() ||
+               (changes != h.followed && !SameTables(p.drawing, h.newLine[h.newLineAt]))) {
         h.newLine.resize(h.newLine.empty() ? 0 : h.newLineAt + 1);
         h.newLine.push_back(TablesOf(p.drawing));
         h.newLineAt = h.newLine.size() - 1;
     }
+    h.followed = changes;
 }
 
 // Puts the new line as it stood with one point fewer or more, and says so.
@@ -111,7 +163,7 @@ void Push(History& h, Step step) {
     h.steps.resize(h.current + 1);
     h.steps.push_back(std::move(step));
     if (h.steps.size() > kMostSteps) {
-        h.steps.erase(h.steps.begin());
+        h.steps.pop_front();
         if (h.floor && *h.floor > 0) {
             --*h.floor;
         }
@@ -131,6 +183,7 @@ void PutTables(DrawingState& d, const DrawingTables& t) {
     d.PointsUsed8pint = t.PointsUsed8pint;
     d.Lines8pudt = t.Lines8pudt;
     d.LineCount8pint = t.LineCount8pint;
+    d.changes.Add();
     if (d.SelectedLine8pint > d.LineCount8pint) {
         d.SelectedLine8pint = NoLine;
         d.SelectedPoint8pint = NoLine;
@@ -140,16 +193,16 @@ void PutTables(DrawingState& d, const DrawingTables& t) {
 void StartHistory(Program& p) {
     p.history = History{};
     p.history.steps.push_back(StepOf(p.drawing, DataFileText(p.drawing)));
-    p.history.compared = TablesOf(p.drawing);
+    p.history.compared = p.drawing.changes.Value();
 }
 
 void RecordStep(Program& p) {
     History& h = p.history;
-    if (Resting(p.actions) && !SameTables(p.drawing, h.compared)) {
-        h.compared = TablesOf(p.drawing);
-        std::string file = DataFileText(p.drawing);
-        if (file != h.steps[h.current].file) {
-            Push(h, StepOf(p.drawing, std::move(file)));
+    const std::uint64_t changes = p.drawing.changes.Value();
+    if (Resting(p.actions) && changes != h.compared) {
+        h.compared = changes;
+        if (!MakesFileOf(p.drawing, h.steps[h.current])) {
+            Push(h, StepOf(p.drawing, DataFileText(p.drawing)));
         }
     }
     FollowPointEditing(p);
@@ -206,7 +259,7 @@ void RecordCancelledLine(Program& p, const DrawingTables& asItStood) {
     Push(h, StepOf(stood, DataFileText(stood)));
     Push(h, StepOf(p.drawing, DataFileText(p.drawing)));
     h.steps.back().what = "new line cancelled";
-    h.compared = TablesOf(p.drawing);
+    h.compared = p.drawing.changes.Value();
 }
 
 }  // namespace qelt

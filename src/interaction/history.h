@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +23,8 @@ struct DrawingTables {
     bool operator==(const DrawingTables&) const = default;
 };
 DrawingTables TablesOf(const DrawingState& d);
-// Puts the tables in place of the drawing's own; a selection beyond its lines names none.
+// Puts the tables in place of the drawing's own, as a change of it; a selection beyond its lines
+// names none.
 void PutTables(DrawingState& d, const DrawingTables& t);
 
 // The drawing as it stood after one step, with the data file it makes.
@@ -34,26 +37,29 @@ struct Step {
 };
 
 struct History {
-    std::vector<Step> steps;  // the first is the drawing the run started with
+    // The first is the drawing the run started with; the oldest go first when there are many.
+    std::deque<Step> steps;
     std::size_t current = 0;  // the step the drawing stands at; later ones can be redone
     // While points are edited, undo and redo keep to the steps taken since editing began, from
     // `floor` up to `ceiling`, so that the line being edited keeps existing.
     std::optional<std::size_t> floor;
     std::size_t ceiling = 0;
-    // The tables when the drawing's file was last compared with the current step's: while they
-    // stay the same, so does the file, and the comparison is spared.
-    DrawingTables compared;
+    // The drawing's change count when its file was last compared with the current step's: while
+    // it stays the same, so does the file, and the comparison is spared.
+    std::uint64_t compared = 0;
     // While a new line is drawn, the tables as it stood with each number of its points, from
     // none on, and the one the drawing stands at: undo and redo take its points back and give
     // them again one by one, until a new point drops those taken back.
     std::vector<DrawingTables> newLine;
     std::size_t newLineAt = 0;
+    std::uint64_t followed = 0;  // the change count when the new line was last followed
 };
 
 // The drawing as it stands becomes the first step, with nothing to undo or redo.
 void StartHistory(Program& p);
 // After every event: when the program rests and its drawing makes another data file than the
 // current step, the drawing becomes a new step and the steps that could be redone are dropped.
+// Only a drawing whose change count moved is looked at, and its file is made only for a step.
 void RecordStep(Program& p);
 // The drawing of the previous (next) step, with a full repaint and a word on the completion
 // line; only while the program rests, or, while a new line is drawn, its last point taken back

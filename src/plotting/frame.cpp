@@ -66,7 +66,7 @@ std::string LabelText(const PlotFrame& f, Single world) {
 
 }  // namespace
 
-void SetUpPlotFrame(PlotView v) {
+void SetUpPlotFrame(const PlotView& v) {
     PlotFrame& f = v.frame;
     f.WorldLeft8psng = 1954;
     f.WorldBottom8psng = static_cast<Single>(-54.32);
@@ -91,7 +91,7 @@ void SetUpPlotFrame(PlotView v) {
     ComputePlotFrame(v);
 }
 
-void ComputePlotFrame(PlotView v) {
+void ComputePlotFrame(const PlotView& v) {
     PlotFrame next;
     try {
         next = Computed(v.frame);

@@ -7,10 +7,10 @@
 
 namespace qelt {
 
-void SetUpPlotFrame(PlotView v);
+void SetUpPlotFrame(const PlotView& v);
 // Clamps the frame into the canvas, moves the world window on and rewrites the axis labels.
 // When its arithmetic would overflow it changes nothing.
-void ComputePlotFrame(PlotView v);
+void ComputePlotFrame(const PlotView& v);
 std::string FormatLabelNumber(Single value);
 
 }  // namespace qelt

@@ -21,6 +21,10 @@ Bounds BoundsOf(const Canvas& canvas) {
     return {canvas.ScaleLeft(), right, canvas.ScaleTop(), bottom};
 }
 
+bool Inside(const Bounds& b, double x, double y) {
+    return b.left <= x && x <= b.right && b.top <= y && y <= b.bottom;
+}
+
 // The fractions of the way along a segment between which it lies inside the rectangle.
 struct Span {
     double from = 0;
@@ -57,8 +61,7 @@ std::optional<Span> InsideSpan(const Bounds& b, double ax, double ay, double bx,
 }  // namespace
 
 bool IsInsideCanvas(const Canvas& canvas, Integer x, Integer y) {
-    const Bounds b = BoundsOf(canvas);
-    return b.left <= x && x <= b.right && b.top <= y && y <= b.bottom;
+    return Inside(BoundsOf(canvas), x, y);
 }
 
 // Outside, the pen still moves, so that the next line starts at the point it belongs to.
@@ -74,12 +77,14 @@ void PlotPointIfInside(Canvas& canvas, Integer x, Integer y) {
 // point asked for. The canvas's width is written only when something is drawn and the width
 // differs from the one this call last set; other drawers set it directly, and this cache does
 // not hear of that.
-void LineToIfInside(PlotView v, Integer x, Integer y, Long colour, Integer width) {
+void LineToIfInside(const PlotView& v, Integer x, Integer y, Long colour, Integer width) {
     Canvas& canvas = v.canvas;
     const double ax = canvas.CurrentX();
     const double ay = canvas.CurrentY();
     const Bounds bounds = BoundsOf(canvas);
-    const std::optional<Span> span = InsideSpan(bounds, ax, ay, x, y);
+    // Both ends inside: the edges would cut nothing, and the span is 0 to 1 without a division.
+    const std::optional<Span> span =
+        Inside(bounds, ax, ay) && Inside(bounds, x, y) ? Span{} : InsideSpan(bounds, ax, ay, x, y);
     if (!span) {
         canvas.MoveTo(x, y);
         return;
@@ -105,7 +110,7 @@ void LineToIfInside(PlotView v, Integer x, Integer y, Long colour, Integer width
     canvas.MoveTo(x, y);
 }
 
-void DrawSegment(PlotView v, Integer x1, Integer y1, Integer x2, Integer y2, Long colour,
+void DrawSegment(const PlotView& v, Integer x1, Integer y1, Integer x2, Integer y2, Long colour,
                  Integer width) {
     PlotPointIfInside(v.canvas, x1, y1);
     LineToIfInside(v, x2, y2, colour, width);
@@ -115,7 +120,7 @@ void LineToUnclipped(Canvas& canvas, Integer x, Integer y, Long colour) {
     canvas.Line(x, y, colour);
 }
 
-void DrawBox(PlotView v, Integer x1, Integer x2, Integer y1, Integer y2) {
+void DrawBox(const PlotView& v, Integer x1, Integer x2, Integer y1, Integer y2) {
     const Long colour = v.palette.NearBlack8plng;
     constexpr Integer width = 2;
     PlotPointIfInside(v.canvas, x1, y1);

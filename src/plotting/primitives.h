@@ -7,10 +7,10 @@ namespace qelt {
 
 bool IsInsideCanvas(const Canvas& canvas, Integer x, Integer y);
 void PlotPointIfInside(Canvas& canvas, Integer x, Integer y);
-void LineToIfInside(PlotView v, Integer x, Integer y, Long colour, Integer width);
-void DrawSegment(PlotView v, Integer x1, Integer y1, Integer x2, Integer y2, Long colour,
+void LineToIfInside(const PlotView& v, Integer x, Integer y, Long colour, Integer width);
+void DrawSegment(const PlotView& v, Integer x1, Integer y1, Integer x2, Integer y2, Long colour,
                  Integer width);
 void LineToUnclipped(Canvas& canvas, Integer x, Integer y, Long colour);
-void DrawBox(PlotView v, Integer x1, Integer x2, Integer y1, Integer y2);
+void DrawBox(const PlotView& v, Integer x1, Integer x2, Integer y1, Integer y2);
 
 }  // namespace qelt

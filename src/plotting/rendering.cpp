@@ -28,7 +28,7 @@ Integer HalfExtent(Single unit, Single size) {
     return Nearest(double{unit} * size);
 }
 
-void AddLineSegments(PlotView v, Integer line, Long colour, Integer width) {
+void AddLineSegments(const PlotView& v, Integer line, Long colour, Integer width) {
     const Integer points = v.drawing.Lines8pudt[line].PtCount;
     for (Integer i = 1; i < points; ++i) {
         const PointRec& from = PointOf(v.drawing, line, i);
@@ -39,18 +39,18 @@ void AddLineSegments(PlotView v, Integer line, Long colour, Integer width) {
 }
 
 // The list has room for every point of the pool; past its end the last entry would be
-// overwritten, so the latest point would still get its mark.
-void AddSymbol(DisplayLists& lists, Single x, Single y, SymbolKind kind, Long colour, Single size,
+// overwritten, so the latest point would still get its mark. A point's coordinates are whole
+// already.
+void AddSymbol(DisplayLists& lists, Integer x, Integer y, SymbolKind kind, Long colour, Single size,
                Integer line) {
     Integer& count = lists.SymbolCount8pint;
     count = std::min<Integer>(count + 1, kSymbolLimit);
-    lists.Symbols8pudt[count] =
-        SymbolRec{Nearest(x), Nearest(y), kind, colour, size, Nearest(size), line};
+    lists.Symbols8pudt[count] = SymbolRec{x, y, kind, colour, size, Nearest(size), line};
 }
 
 // Tells the canvas whose marks follow whenever the line changes, so that a picture can keep
 // each line's marks together.
-void Announce(PlotView v, Integer line, Integer& announced) {
+void Announce(const PlotView& v, Integer line, Integer& announced) {
     if (line != announced) {
         announced = line;
         v.canvas.MarksOfLine(line, v.drawing.Lines8pudt[line].Code.str());
@@ -58,7 +58,7 @@ void Announce(PlotView v, Integer line, Integer& announced) {
 }
 
 // Every segment, then every symbol over them.
-void PaintLists(PlotView v) {
+void PaintLists(const PlotView& v) {
     DisplayLists& lists = v.lists;
     Integer line = 0;
     for (Integer k = 1; k <= lists.SegCount8pint; ++k) {
@@ -78,7 +78,7 @@ void PaintLists(PlotView v) {
 // that dark and light lines alike stand out from whatever lies under them. All of the halo
 // comes before any mark: a halo drawn just under its own mark would cut into the marks before
 // it where they meet. The lines are then drawn as they are without a picture.
-void PaintHalo(PlotView v) {
+void PaintHalo(const PlotView& v) {
     const Integer lastWidth = v.lastWidth;
     v.canvas.BeginHalo(v.palette.White8plng);
     PaintLists(v);
@@ -88,12 +88,12 @@ void PaintHalo(PlotView v) {
 
 }  // namespace
 
-void RedrawAll(PlotView v) {
+void RedrawAll(const PlotView& v) {
     BuildDisplayList(v);
     PaintCanvas(v);
 }
 
-void BuildDisplayList(PlotView v) {
+void BuildDisplayList(const PlotView& v) {
     v.lists.SegCount8pint = 0;
     v.lists.SymbolCount8pint = 0;
     Long colour = 0;
@@ -109,7 +109,7 @@ void BuildDisplayList(PlotView v) {
     }
 }
 
-void PaintCanvas(PlotView v) {
+void PaintCanvas(const PlotView& v) {
     v.canvas.Cls();
     if (v.canvas.HasBackground()) {
         PaintHalo(v);
@@ -120,7 +120,7 @@ void PaintCanvas(PlotView v) {
     }
 }
 
-void DrawSymbol(PlotView v, SymbolKind kind, Integer x, Integer y, Long colour, Single size,
+void DrawSymbol(const PlotView& v, SymbolKind kind, Integer x, Integer y, Long colour, Single size,
                 Integer& width) {
     if (width == 0) {
         width = 1;
@@ -137,7 +137,8 @@ Integer SquareReach(Single unit) {
     return HalfExtent(unit, kSquareSize);
 }
 
-void DrawSquareSymbol(PlotView v, Integer x, Integer y, Single size, Integer width, Long colour) {
+void DrawSquareSymbol(const PlotView& v, Integer x, Integer y, Single size, Integer width,
+                      Long colour) {
     const Integer hx = HalfExtent(v.lists.SymbolUnitX8psng, size);
     const Integer hy = HalfExtent(v.lists.SymbolUnitY8psng, size);
     const Integer left = CheckedSub(x, hx);

@@ -6,26 +6,27 @@
 namespace qelt {
 
 // BuildDisplayList, then PaintCanvas.
-void RedrawAll(PlotView v);
-void BuildDisplayList(PlotView v);
+void RedrawAll(const PlotView& v);
+void BuildDisplayList(const PlotView& v);
 // Clears the canvas and draws every segment, every symbol and the zoom box while it is shown;
 // over a picture, a light halo under the segments and symbols first.
-void PaintCanvas(PlotView v);
+void PaintCanvas(const PlotView& v);
 // Draws one symbol. A width of 0 is drawn as 1 and that width is written back into `width`, so
 // that a display-list entry keeps the width it was painted at.
-void DrawSymbol(PlotView v, SymbolKind kind, Integer x, Integer y, Long colour, Single size,
+void DrawSymbol(const PlotView& v, SymbolKind kind, Integer x, Integer y, Long colour, Single size,
                 Integer& width);
 // How far a point's square reaches to either side of the point, in pixels, along an axis of
 // `unit` pixels per symbol unit.
 Integer SquareReach(Single unit);
-void DrawSquareSymbol(PlotView v, Integer x, Integer y, Single size, Integer width, Long colour);
+void DrawSquareSymbol(const PlotView& v, Integer x, Integer y, Single size, Integer width,
+                      Long colour);
 // A 16-gon; `struck` adds a stroke through it.
-void DrawCircleSymbol(PlotView v, Integer x, Integer y, Single size, Integer width, Long colour,
-                      bool struck);
+void DrawCircleSymbol(const PlotView& v, Integer x, Integer y, Single size, Integer width,
+                      Long colour, bool struck);
 
 // The zoom box: its half extents follow the pointer, which the read-out shows, while the zoom
 // step waits for its completing press.
-void ShowCursorOffset(PlotView v, Integer x, Integer y);
-void DrawZoomOverlay(PlotView v);
+void ShowCursorOffset(const PlotView& v, Integer x, Integer y);
+void DrawZoomOverlay(const PlotView& v);
 
 }  // namespace qelt

@@ -38,7 +38,7 @@ CircleAxis CircleExtents(Single unit, Single size) {
             Nearest(u * 0.4358 * size)};
 }
 
-void DrawTooSmallCross(PlotView v, Integer cx, Integer cy) {
+void DrawTooSmallCross(const PlotView& v, Integer cx, Integer cy) {
     Canvas& canvas = v.canvas;
     const Long red = v.palette.Red8plng;
     PlotPointIfInside(canvas, CheckedSub(cx, kSmallest), CheckedAdd(cy, kSmallest));
@@ -49,15 +49,15 @@ void DrawTooSmallCross(PlotView v, Integer cx, Integer cy) {
 
 }  // namespace
 
-void ShowCursorOffset(PlotView v, Integer x, Integer y) {
+void ShowCursorOffset(const PlotView& v, Integer x, Integer y) {
     PlotFrame& f = v.frame;
     f.HalfWidth8pint = Abs(CheckedSub(f.CentreX8pint, x));
     f.HalfHeight8pint = Abs(CheckedSub(f.CentreY8pint, y));
     v.readouts.zoomHalfWidth.SetCaption(std::to_string(f.HalfWidth8pint));
 }
 
-void DrawCircleSymbol(PlotView v, Integer x, Integer y, Single size, Integer width, Long colour,
-                      bool struck) {
+void DrawCircleSymbol(const PlotView& v, Integer x, Integer y, Single size, Integer width,
+                      Long colour, bool struck) {
     if (x == NoLine) {
         return;
     }
@@ -99,7 +99,7 @@ void DrawCircleSymbol(PlotView v, Integer x, Integer y, Single size, Integer wid
 
 // The box the completing press would zoom to: crossed out when too small, struck through
 // when it would leave the canvas control, else outlined.
-void DrawZoomOverlay(PlotView v) {
+void DrawZoomOverlay(const PlotView& v) {
     const PlotFrame& f = v.frame;
     const Integer cx = f.CentreX8pint;
     const Integer cy = f.CentreY8pint;

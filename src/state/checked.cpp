@@ -27,20 +27,4 @@ Long NearestLong(double value) {
     return Narrow<Long>(std::nearbyint(value), "Long overflow");
 }
 
-Integer CheckedAdd(Integer a, Integer b) {
-    return Narrow<Integer>(static_cast<double>(a) + b, "Integer overflow");
-}
-Integer CheckedSub(Integer a, Integer b) {
-    return Narrow<Integer>(static_cast<double>(a) - b, "Integer overflow");
-}
-Integer CheckedMul(Integer a, Integer b) {
-    return Narrow<Integer>(static_cast<double>(a) * b, "Integer overflow");
-}
-Long CheckedAdd(Long a, Long b) {
-    return Narrow<Long>(static_cast<double>(a) + b, "Long overflow");
-}
-Long CheckedMul(Long a, Long b) {
-    return Narrow<Long>(static_cast<double>(a) * b, "Long overflow");
-}
-
 }  // namespace qelt

@@ -1,6 +1,8 @@
 // Rounding to Integer and 16/32-bit arithmetic that detects overflow.
 #pragma once
 
+#include <cstdint>
+#include <limits>
 #include <stdexcept>
 
 #include "state/types.h"
@@ -17,10 +19,30 @@ class OverflowError : public std::overflow_error {
 Integer Nearest(double value);
 Long NearestLong(double value);
 
-Integer CheckedAdd(Integer a, Integer b);
-Integer CheckedSub(Integer a, Integer b);
-Integer CheckedMul(Integer a, Integer b);
-Long CheckedAdd(Long a, Long b);
-Long CheckedMul(Long a, Long b);
+// The exact result of 16- or 32-bit arithmetic, which 64 bits hold, in T or an overflow. Inline,
+// since a repaint works out every mark's corners with it.
+template <typename T>
+T CheckedNarrow(std::int64_t exact, const char* what) {
+    if (exact < std::numeric_limits<T>::min() || exact > std::numeric_limits<T>::max()) {
+        throw OverflowError(what);
+    }
+    return static_cast<T>(exact);
+}
+
+inline Integer CheckedAdd(Integer a, Integer b) {
+    return CheckedNarrow<Integer>(std::int64_t{a} + b, "Integer overflow");
+}
+inline Integer CheckedSub(Integer a, Integer b) {
+    return CheckedNarrow<Integer>(std::int64_t{a} - b, "Integer overflow");
+}
+inline Integer CheckedMul(Integer a, Integer b) {
+    return CheckedNarrow<Integer>(std::int64_t{a} * b, "Integer overflow");
+}
+inline Long CheckedAdd(Long a, Long b) {
+    return CheckedNarrow<Long>(std::int64_t{a} + b, "Long overflow");
+}
+inline Long CheckedMul(Long a, Long b) {
+    return CheckedNarrow<Long>(std::int64_t{a} * b, "Long overflow");
+}
 
 }  // namespace qelt

@@ -1,6 +1,8 @@
 // The drawing: point pool, line table, group table and editing selection.
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "state/types.h"
@@ -46,6 +48,25 @@ struct SegRec {
     Integer Line = 0;  // the line it is a segment of
 };
 
+// How often a drawing has changed: every operation that changes its tables adds one, so that
+// an unchanged count spares a look at the tables. A drawing put in place of another is a change
+// of it, and its count goes past both, so that a drawing copied in whole never passes for one
+// left as it was.
+class ChangeCount {
+  public:
+    ChangeCount() = default;
+    ChangeCount(const ChangeCount&) = default;
+    ChangeCount& operator=(const ChangeCount& other) {
+        count_ = std::max(count_, other.count_) + 1;
+        return *this;
+    }
+    void Add() { ++count_; }
+    std::uint64_t Value() const { return count_; }
+
+  private:
+    std::uint64_t count_ = 0;
+};
+
 // The whole drawing: the point pool, the polylines that refer to it, the (always empty) group
 // table and the editing selection. Everything is zero at start, the selection included.
 struct DrawingState {
@@ -63,6 +84,8 @@ struct DrawingState {
     Integer SelectedPoint8pint = 0;
     Integer FoundLine8pint = 0;
     Integer FoundPoint8pint = 0;
+
+    ChangeCount changes;
 };
 
 // The number of points of lines 1..`lineCount` of the table.

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "interaction/history.h"
+#include "interaction/open_drawing.h"
 #include "output/data_file.h"
 #include "support/scenario.h"
 
@@ -176,6 +177,45 @@ TEST(History, ANewStepDropsRedoAndANewPointTakesTheSlotItWouldHaveTaken) {
     EXPECT_EQ(d.w.Concluding.Caption(), "Nothing to redo");
     EXPECT_EQ(p.drawing.Lines8pudt[2].PtIdx[1], 4);
     EXPECT_EQ(p.drawing.PointsUsed8pint, 4);
+}
+
+// The history looks at the drawing only when its change count has moved: every kind of change
+// to the tables moves it, undo and redo included, and so does a drawing put in whole.
+TEST(History, EveryChangeToTheTablesMovesTheChangeCount) {
+    Drawn d;
+    Program& p = d.w.program;
+    DrawingState& drawing = p.drawing;
+    Integer slot = 0;
+    d.w.clock.now = 1;  // past the throttle, so that a move carries the point
+    const auto create = [&](Program&) { static_cast<void>(CreateLine(drawing)); };
+    const auto add = [&](Program&) { AddPointAtMouse(drawing, 9, 9); };
+    const auto alloc = [&](Program&) { AllocPoint(drawing, slot); };
+    const auto move = [&](Program&) { MovePointToMouse(drawing, 20, 20); };
+    const auto find = [&](Program&) { FindNearestPoint(drawing, 1, 150, 115, true); };
+    const auto insert = [&](Program&) { InsertPointAfterFound(drawing, 0, 0); };
+    const auto drop = [&](Program&) { DeleteFoundPoint(drawing); };
+    const auto remove = [&](Program&) { DeleteSelectedLine(drawing); };
+    const auto draw = [&](Program&) { DrawLine(p, {{400, 300}}); };
+    const auto click = [&](Program&) { Click(p, 1, 200, 130); };
+    const auto edit = [&](Program&) { EditLineAt(p, 150, 120); };
+    const auto carry = [&](Program&) { CAD8pic_mousemove(p, 0, 0, 9, 9); };
+    const auto open = [&](Program&) { OpenDrawing(p, DrawingState{}, "empty"); };
+    const std::function<void(Program&)> steps[] = {
+        create, add,           alloc, move,  find,           insert,        drop,
+        remove, draw,          Undo,  Redo,  Button1Pressed, click,         Undo,
+        Redo,   CancelPressed, edit,  click, carry,          CancelPressed, open};
+    int changed = 0;
+    for (const auto& step : steps) {
+        const DrawingTables before = TablesOf(drawing);
+        const std::uint64_t seen = drawing.changes.Value();
+        Events(p, {[&] { step(p); }});
+        changed += TablesOf(drawing) == before ? 0 : 1;
+        EXPECT_EQ(drawing.changes.Value() != seen, !(TablesOf(drawing) == before)) << &step - steps;
+    }
+    EXPECT_EQ(changed, 18) << "finding a point, choosing a line and a pick at a vertex change none";
+    const std::uint64_t seen = drawing.changes.Value();
+    drawing = DrawingState(drawing);
+    EXPECT_NE(drawing.changes.Value(), seen);
 }
 
 }  // namespace

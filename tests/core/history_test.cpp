@@ -198,7 +198,7 @@ TEST(History, EveryChangeToTheTablesMovesTheChangeCount) {
     const auto draw = [&](Program&) { DrawLine(p, {{400, 300}}); };
     const auto click = [&](Program&) { Click(p, 1, 200, 130); };
     const auto edit = [&](Program&) { EditLineAt(p, 150, 120); };
-    const auto carry = [&](Program&) { CAD8pic_mousemove(p, 0, 0, 9, 9); };
+    const auto carry = [&](Program&) { CanvasMoved(p, 0, 9, 9); };
     const auto open = [&](Program&) { OpenDrawing(p, DrawingState{}, "empty"); };
     const std::function<void(Program&)> steps[] = {
         create, add,           alloc, move,  find,           insert,        drop,

@@ -4,12 +4,14 @@
 #include <optional>
 #include <string>
 
+#include "state/checked.h"
 #include "state/types.h"
 
 namespace qelt {
 
 // The drawing canvas: a scale rectangle in pixels, one pen position shared by every drawing
 // call, a pen width and black as the foreground colour. Subclasses only put pixels on a raster.
+// The pen's bookkeeping is inline: a repaint makes some four hundred drawing calls.
 class Canvas {
   public:
     Canvas(Single width, Single height, Single outerWidth, Single outerHeight)
@@ -34,11 +36,20 @@ class Canvas {
     // Clears to the background colour and puts the pen at the origin.
     void Cls();
     // A dot of the pen width in the foreground colour, black; the pen moves there.
-    void PSet(Single x, Single y);
+    void PSet(Single x, Single y) {
+        PlotDot(x, y, MarkWidth(), MarkColour(kForeColour));
+        MoveTo(x, y);
+    }
     // From the pen position to (x, y) in the colour and pen width; the pen moves there.
-    void Line(Single x, Single y, Long colour);
+    void Line(Single x, Single y, Long colour) {
+        DrawLine(penX_, penY_, x, y, MarkWidth(), MarkColour(colour));
+        MoveTo(x, y);
+    }
     // The pen moves to (x, y), drawing nothing.
-    void MoveTo(Single x, Single y);
+    void MoveTo(Single x, Single y) {
+        penX_ = x;
+        penY_ = y;
+    }
 
     // Whether a picture lies under the drawing as its background, from which the marks need a
     // halo to stand out.
@@ -65,8 +76,10 @@ class Canvas {
         Single penX, penY;
     };
 
-    Integer MarkWidth() const;
-    Long MarkColour(Long colour) const;
+    static constexpr Long kForeColour = 0;  // black, which nothing changes
+
+    Integer MarkWidth() const { return halo_ ? CheckedAdd(drawWidth_, Integer{2}) : drawWidth_; }
+    Long MarkColour(Long colour) const { return halo_ ? halo_->colour : colour; }
 
     Single width_;
     Single height_;

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -13,6 +14,29 @@
 #include "shell/canvas/pixel_raster.h"
 
 namespace qelt::shell {
+
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+
+// A block at a time, each a copy of a fixed size that the compiler makes a few stores: a call
+// to fill a run of any length costs more than the run.
+void FillWhite(QRgb* from, int count) {
+    constexpr int kBlock = 16;
+    static constexpr std::array<QRgb, kBlock> kWhiteBlock = [] {
+        std::array<QRgb, kBlock> block{};
+        block.fill(kWhite);
+        return block;
+    }();
+    for (; count >= kBlock; count -= kBlock, from += kBlock) {
+        std::memcpy(from, kWhiteBlock.data(), sizeof kWhiteBlock);
+    }
+    if (count > 0) {  // cut at the image's edges
+        std::memcpy(from, kWhiteBlock.data(), count * sizeof(QRgb));
+    }
+}
+
+}  // namespace
 
 CanvasWidget::CanvasWidget(QWidget* parent, const QRect& outer, int frame)
     : QFrame(parent),
@@ -33,10 +57,23 @@ CanvasWidget::CanvasWidget(QWidget* parent, const QRect& outer, int frame)
 // width on a scaled screen; the drawing itself stays in canvas pixels.
 void CanvasWidget::NewImage() {
     const qreal ratio = devicePixelRatioF();
-    image_ = QImage(size_ * ratio, QImage::Format_RGB32);
-    image_.setDevicePixelRatio(ratio);
-    stale_ = true;
+    QImage image(size_ * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    SetImage(std::move(image));
     PutDownBackground();
+}
+
+// Whatever the image holds is stale until the next clear puts all of it down. The scale and the
+// pens' widths in device pixels are taken here, once, and not at every mark.
+void CanvasWidget::SetImage(QImage image) {
+    image_ = std::move(image);
+    ratio_ = image_.devicePixelRatio();
+    stride_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    for (std::size_t width = 0; width < deviceWidths_.size(); ++width) {
+        deviceWidths_[width] = DeviceWidth(static_cast<Integer>(width));
+    }
+    blocks_.Reset(image_.size());
+    stale_ = true;
 }
 
 // A picture hidden and given again is not fitted again.
@@ -52,34 +89,36 @@ const QImage* CanvasWidget::Background() {
     if (!HasBackground()) {
         return nullptr;
     }
-    if (background_.isNull() || background_.devicePixelRatio() != image_.devicePixelRatio()) {
-        background_ = FittedBackground(picture_, size_, image_.devicePixelRatio());
+    if (background_.isNull() || background_.devicePixelRatio() != ratio_) {
+        background_ = FittedBackground(picture_, size_, ratio_);
         fittedFrom_ = picture_.cacheKey();
     }
     return &background_;
 }
 
-// Over a picture only what the last repaint drew on is copied back: copying the whole picture
-// costs more than the white fill, and a repaint over it is to cost about what one on white does.
+// Only the blocks the last repaint wrote are put back, in white or from the picture: the whole
+// image costs more than a repaint's marks, and a repaint is to cost what it draws.
 void CanvasWidget::PutDownBackground() {
     NoteErased();
     const QImage* background = Background();
-    if (background == nullptr) {
-        image_.fill(Qt::white);
-    } else if (stale_) {
-        std::memcpy(image_.bits(), background->constBits(), image_.sizeInBytes());
-    } else {
-        uchar* const to = image_.bits();
-        const uchar* const from = background->constBits();
-        const qsizetype line = image_.bytesPerLine();
-        for (const QRect& r : marked_) {
-            for (int y = r.top(); y <= r.bottom(); ++y) {
-                const qsizetype at = y * line + r.left() * qsizetype{sizeof(QRgb)};
-                std::memcpy(to + at, from + at, r.width() * sizeof(QRgb));
-            }
+    QRgb* const to = reinterpret_cast<QRgb*>(image_.bits());
+    if (stale_) {
+        if (background == nullptr) {
+            image_.fill(kWhite);
+        } else {
+            std::memcpy(to, background->constBits(), image_.sizeInBytes());
         }
+        blocks_.Reset(image_.size());
+    } else if (background == nullptr) {
+        blocks_.Take(
+            [&](int row, int first, int count) { FillWhite(to + row * stride_ + first, count); });
+    } else {
+        const auto* const from = reinterpret_cast<const QRgb*>(background->constBits());
+        blocks_.Take([&](int row, int first, int count) {
+            const qsizetype at = row * stride_ + first;
+            std::copy_n(from + at, count, to + at);
+        });
     }
-    marked_.clear();
     drawnOn_ = {};
     stale_ = false;
 }
@@ -105,41 +144,23 @@ QRect CanvasWidget::Extent::Rect() const {
             QPoint(static_cast<int>(right) + reach, static_cast<int>(bottom) + reach)};
 }
 
-// The band reaches at most half its width times the square root of 2 beyond its end points.
-void CanvasWidget::Mark(QPointF a, QPointF b, int width) {
-    // Whole device pixels: truncation moves a bound by less than the one pixel to spare.
-    const int reach = width + 1;
-    drawnOn_.Take(a, b, reach);
-    if (!HasBackground()) {
-        return;  // a white clear fills the whole image
-    }
-    const QRect box = QRect(QPoint(static_cast<int>(std::min(a.x(), b.x())) - reach,
-                                   static_cast<int>(std::min(a.y(), b.y())) - reach),
-                            QPoint(static_cast<int>(std::max(a.x(), b.x())) + reach,
-                                   static_cast<int>(std::max(a.y(), b.y())) + reach)) &
-                      image_.rect();
-    // The sides of a square, and the segments of a line, join into fewer and longer copies.
-    const auto area = [](const QRect& r) { return qint64{r.width()} * r.height(); };
-    if (!marked_.empty() && area(marked_.back() | box) <= area(marked_.back()) + area(box)) {
-        marked_.back() |= box;
-    } else {
-        marked_.push_back(box);
-    }
+int CanvasWidget::DeviceWidth(Integer width) const {
+    return std::max(1, static_cast<int>(std::lround(width * ratio_)));
 }
 
-// A canvas pixel's centre, and a pen's width, in device pixels; widths are whole device
-// pixels, so that every line of a width is as thick as every other.
-QPointF CanvasWidget::Device(QPoint at) const {
-    const qreal ratio = image_.devicePixelRatio();
-    return {(at.x() + 0.5) * ratio - 0.5, (at.y() + 0.5) * ratio - 0.5};
-}
-
-int CanvasWidget::Device(Integer width) const {
-    return std::max(1, static_cast<int>(std::lround(width * image_.devicePixelRatio())));
+// A band reaches at most half its width times the square root of 2 beyond its end points;
+// truncating to whole device pixels moves a bound by less than the one pixel to spare.
+void CanvasWidget::Fill(QPointF a, QPointF b, Integer width, Long colour) {
+    const int device = Device(width);
+    FillBand(
+        {reinterpret_cast<QRgb*>(image_.bits()), stride_, image_.width(), image_.height(), blocks_},
+        a, b, device, ToRgb(colour));
+    drawnOn_.Take(a, b, device + 1);
+    Changed();
 }
 
 void CanvasWidget::ClearRaster() {
-    if (image_.devicePixelRatio() != devicePixelRatioF()) {
+    if (ratio_ != devicePixelRatioF()) {
         NewImage();
     } else {
         PutDownBackground();
@@ -149,18 +170,12 @@ void CanvasWidget::ClearRaster() {
 
 void CanvasWidget::PlotDot(Single x, Single y, Integer width, Long colour) {
     const QPointF at = Device(Pixel(x, y));
-    FillBand(image_, at, at, Device(width), ToRgb(colour));
-    Mark(at, at, Device(width));
-    Changed();
+    Fill(at, at, width, colour);
 }
 
 void CanvasWidget::DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width,
                             Long colour) {
-    const QPointF from = Device(Pixel(x1, y1));
-    const QPointF to = Device(Pixel(x2, y2));
-    FillBand(image_, from, to, Device(width), ToRgb(colour));
-    Mark(from, to, Device(width));
-    Changed();
+    Fill(Device(Pixel(x1, y1)), Device(Pixel(x2, y2)), width, colour);
 }
 
 // Once the event that drew is done, so that a whole repaint is one update.
@@ -200,10 +215,10 @@ QRect CanvasWidget::OnWidget(const QRect& inImage) const {
 // device pixels.
 void CanvasWidget::paintEvent(QPaintEvent* event) {
     // Moved to a screen of another scale: what is drawn is kept, scaled, until the next repaint.
-    if (const qreal ratio = devicePixelRatioF(); image_.devicePixelRatio() != ratio) {
-        image_ = image_.scaled(size_ * ratio);
-        image_.setDevicePixelRatio(ratio);
-        stale_ = true;
+    if (const qreal ratio = devicePixelRatioF(); ratio_ != ratio) {
+        QImage scaled = image_.scaled(size_ * ratio);
+        scaled.setDevicePixelRatio(ratio);
+        SetImage(std::move(scaled));
     }
     QFrame::paintEvent(event);
     QPainter painter(this);

@@ -3,11 +3,12 @@
 
 #include <QFrame>
 #include <QImage>
+#include <array>
 #include <functional>
 #include <limits>
-#include <vector>
 
 #include "platform/canvas.h"
+#include "shell/canvas/drawn_blocks.h"
 
 namespace qelt::shell {
 
@@ -61,18 +62,28 @@ class CanvasWidget : public QFrame, public Canvas {
     };
 
     void NewImage();
+    void SetImage(QImage image);
     // The background fitted and lightened at the image's scale, or none for plain white.
     const QImage* Background();
     void PutDownBackground();
-    // Notes the device pixels that a band from `a` to `b` of `width` may have drawn on.
-    void Mark(QPointF a, QPointF b, int width);
+    // The pen's band from `a` to `b`, in device pixels, noted as drawn on.
+    void Fill(QPointF a, QPointF b, Integer width, Long colour);
     // Notes what a clear that puts down the background erases: what was drawn on since the last.
     void NoteErased();
     // The device pixels of the image under a rectangle of the widget, and the other way round.
     QRect InImage(const QRect& onWidget) const;
     QRect OnWidget(const QRect& inImage) const;
-    QPointF Device(QPoint at) const;
-    int Device(Integer width) const;
+    // A canvas pixel's centre, and a pen's width, in device pixels; widths are whole device
+    // pixels, so that every line of a width is as thick as every other.
+    QPointF Device(QPoint at) const {
+        return {(at.x() + 0.5) * ratio_ - 0.5, (at.y() + 0.5) * ratio_ - 0.5};
+    }
+    int Device(Integer width) const {
+        return width >= 0 && width < static_cast<Integer>(deviceWidths_.size())
+                   ? deviceWidths_[static_cast<std::size_t>(width)]
+                   : DeviceWidth(width);
+    }
+    int DeviceWidth(Integer width) const;
     bool OnDrawingArea(const QPointF& at) const;
     QPointF Position(const QMouseEvent* event) const;
     void Dispatch(const MouseHandler& handler, int button, QMouseEvent* event);
@@ -83,12 +94,15 @@ class CanvasWidget : public QFrame, public Canvas {
 
     QSize size_;  // of the drawing area, in canvas pixels
     QImage image_;
+    qreal ratio_ = 1;                     // image_'s device pixels per canvas pixel
+    qsizetype stride_ = 0;                // image_'s pixels a row
+    std::array<int, 16> deviceWidths_{};  // the pen widths most used, in device pixels
     QImage picture_;
     QImage background_;      // picture_ fitted and lightened, at image_'s scale; null until needed
     qint64 fittedFrom_ = 0;  // the cache key of the picture background_ was fitted from
-    // What was drawn on since the background was last put down, unless all of it is stale: over
-    // a picture, to be copied back; on white, only how far it reaches.
-    std::vector<QRect> marked_;
+    // What was drawn on since the background was last put down, unless all of it is stale: the
+    // blocks to put back, and how far they reach.
+    DrawnBlocks blocks_;
     Extent drawnOn_;
     bool stale_ = true;
     // What changed since the last update, but what was drawn on since the last clear.

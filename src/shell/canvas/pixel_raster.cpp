@@ -2,7 +2,6 @@
 #include "shell/canvas/pixel_raster.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdint>
 
@@ -34,37 +33,19 @@ int Ceil(double x) {
     return -Floor(-x);
 }
 
-// The pixels between one pair of parallel edges of the band: those whose biased centre
-// (i, row) satisfies lo <= rowFactor * (row - ay) + k * (i - ax) < hi.
+// The columns between one pair of parallel edges of the band, row by row from the first row
+// on: those whose biased centre (i, row) satisfies lo <= rowFactor * (row - ay) + k * (i - ax)
+// < hi. Neither pair of a slanted band's edges runs along the rows, so k is never 0.
 struct Edges {
     double rowFactor, k, lo, hi;
 };
 
-struct Rows {
-    int first = INT_MIN;
-    int last = INT_MAX;
-};
-
-// The rows between edges that run along the rows (k = 0, rowFactor 1 or -1); else all rows.
-Rows RowsBetween(const Edges& e, QPointF a) {
-    if (e.k != 0) {
-        return {};
-    }
-    const double near = a.y() - kBias + e.lo * e.rowFactor;
-    const double far = a.y() - kBias + e.hi * e.rowFactor;
-    return e.rowFactor > 0 ? Rows{Ceil(near), Ceil(far) - 1} : Rows{Floor(far) + 1, Floor(near)};
-}
-
-// The columns between the edges, row by row from the first row on.
 class Columns {
   public:
-    Columns(const Edges& e, QPointF a, int row) {
-        if (e.k == 0) {
-            return;  // edges along the rows leave every column of their rows
-        }
+    Columns(const Edges& e, double ax, double ay, int row) {
         const double perColumn = 1 / e.k;
         const double step = -e.rowFactor * perColumn;
-        const double at = a.x() - kBias + step * (row + kBias - a.y());
+        const double at = ax - kBias + step * (row + kBias - ay);
         const double from = at + e.lo * perColumn;
         const double to = at + e.hi * perColumn;
         // k > 0: ceil(from) <= i <= ceil(to) - 1;  k < 0: floor(to) + 1 <= i <= floor(from).
@@ -81,11 +62,14 @@ class Columns {
     }
 
   private:
-    Fixed first_ = ToFixed(-kFar);
-    Fixed last_ = ToFixed(kFar);
-    Fixed step_ = 0;
+    Fixed first_;
+    Fixed last_;
+    Fixed step_;
 };
 
+// Columns `first` to `last` of a row. Most rows of a repaint are two to six pixels; those are
+// eight stores from both ends inward, overlapping, so that a row costs no loop whose end the
+// processor has to guess.
 void FillSpan(QRgb* line, int first, int last, QRgb colour) {
     for (int i = first; i <= last; ++i) {
         line[i] = colour;
@@ -94,57 +78,54 @@ void FillSpan(QRgb* line, int first, int last, QRgb colour) {
 
 // A band along a row or a column, the pen's square dot among them, is a rectangle: it is found
 // without any division, and most marks of a repaint (the sides of every square) are such bands.
-void FillRectangle(QImage& image, QPointF a, QPointF b, double half, QRgb colour) {
+void FillRectangle(const Raster& raster, QPointF a, QPointF b, double half, QRgb colour) {
     const int first = std::max(0, Ceil(std::min(a.x(), b.x()) - half - kBias));
-    const int last = std::min(image.width() - 1, Ceil(std::max(a.x(), b.x()) + half - kBias) - 1);
+    const int last = std::min(raster.width - 1, Ceil(std::max(a.x(), b.x()) + half - kBias) - 1);
     const int top = std::max(0, Ceil(std::min(a.y(), b.y()) - half - kBias));
-    const int bottom =
-        std::min(image.height() - 1, Ceil(std::max(a.y(), b.y()) + half - kBias) - 1);
-    QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
-    const auto stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    for (int row = top; row <= bottom; ++row) {
-        FillSpan(pixels + row * stride, first, last, colour);
+    const int bottom = std::min(raster.height - 1, Ceil(std::max(a.y(), b.y()) + half - kBias) - 1);
+    if (first > last || top > bottom) {
+        return;
     }
+    for (int row = top; row <= bottom; ++row) {
+        FillSpan(raster.pixels + row * raster.stride, first, last, colour);
+    }
+    raster.drawn.Note(top, bottom, first, last);
 }
 
 }  // namespace
 
-void FillBand(QImage& image, QPointF a, QPointF b, int width, QRgb colour) {
+void FillBand(const Raster& raster, QPointF a, QPointF b, int width, QRgb colour) {
     const double half = std::max(width, 1) / 2.0;
     if (a.x() == b.x() || a.y() == b.y()) {
-        FillRectangle(image, a, b, half, colour);
+        FillRectangle(raster, a, b, half, colour);
         return;
     }
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
+    // Plain numbers from here on: copies of the points cost a stall at every band.
+    const double ax = a.x();
+    const double ay = a.y();
+    const double by = b.y();
+    const double dx = b.x() - ax;
+    const double dy = by - ay;
     const double length = std::sqrt(dx * dx + dy * dy);
     // The unit vector along the band. For a pixel centre (i, row),
     // along = (i - ax) ux + (row - ay) uy and across = (row - ay) ux - (i - ax) uy.
     const double ux = dx / length;
     const double uy = dy / length;
-    const Edges ends{uy, ux, -half, length + half};
-    const Edges sides{ux, -uy, -half, half};
-    const Rows endRows = RowsBetween(ends, a);
-    const Rows sideRows = RowsBetween(sides, a);
     const double reach = half * (std::abs(ux) + std::abs(uy));
-    const int top =
-        std::max({0, Floor(std::min(a.y(), b.y()) - reach), endRows.first, sideRows.first});
-    const int bottom = std::min(
-        {image.height() - 1, Ceil(std::max(a.y(), b.y()) + reach), endRows.last, sideRows.last});
-    if (top > bottom) {
-        return;
-    }
-    Columns endColumns(ends, a, top);
-    Columns sideColumns(sides, a, top);
-    const int right = image.width() - 1;
-    const auto stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
+    const int top = std::max(0, Floor(std::min(ay, by) - reach));
+    const int bottom = std::min(raster.height - 1, Ceil(std::max(ay, by) + reach));
+    Columns ends({uy, ux, -half, length + half}, ax, ay, top);
+    Columns sides({ux, -uy, -half, half}, ax, ay, top);
+    const int right = raster.width - 1;
     for (int row = top; row <= bottom; ++row) {
-        const int first = std::max({0, endColumns.First(), sideColumns.First()});
-        const int last = std::min({right, endColumns.Last(), sideColumns.Last()});
-        FillSpan(pixels + row * stride, first, last, colour);
-        endColumns.Next();
-        sideColumns.Next();
+        const int first = std::max({0, ends.First(), sides.First()});
+        const int last = std::min({right, ends.Last(), sides.Last()});
+        if (first <= last) {
+            FillSpan(raster.pixels + row * raster.stride, first, last, colour);
+            raster.drawn.Note(row, first, last);
+        }
+        ends.Next();
+        sides.Next();
     }
 }
 

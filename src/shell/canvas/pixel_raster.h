@@ -3,16 +3,28 @@
 // (docs/performance.md), the painter's cost being its set-up per call and stroked polygons.
 #pragma once
 
-#include <QImage>
 #include <QPoint>
+#include <QRgb>
+
+#include "shell/canvas/drawn_blocks.h"
 
 namespace qelt::shell {
 
+// The pixels of an RGB32 image, `stride` pixels a row, and the blocks written on it.
+struct Raster {
+    QRgb* pixels;
+    qsizetype stride;
+    int width;
+    int height;
+    DrawnBlocks& drawn;
+};
+
 // The pen's band `width` pixels wide (at least 1) from `a` to `b`, squared off half the width
-// beyond both points, written straight into an RGB32 image: a pixel is set, to exactly
+// beyond both points, written straight into the raster: a pixel is set, to exactly
 // `colour`, when its centre lies in the band. A band of no length is the pen's square dot.
 // Whole coordinates are pixel centres; points may lie between them, as a canvas pixel's centre
-// does on a scaled screen. Parts off the image are left out.
-void FillBand(QImage& image, QPointF a, QPointF b, int width, QRgb colour);
+// does on a scaled screen. Parts off the image are left out; the rows written are noted in
+// the raster's blocks.
+void FillBand(const Raster& raster, QPointF a, QPointF b, int width, QRgb colour);
 
 }  // namespace qelt::shell

@@ -4,50 +4,22 @@
 //
 // LAUNCH_NS is the wall clock in nanoseconds since the epoch taken just before the probe was
 // launched (`date +%s%N`). The probe starts the program as main() does, waits until the main
-// window is shown and painted, then draws the largest drawing the limits allow (55 points in 3
-// lines of 20, 20 and 15) through the real widgets. It prints, one "name=value" a line:
-//   startup_ms       launch to the idle main window
-//   hwm_startup_kb   peak resident memory at that moment
-//   hwm_largest_kb   peak resident memory once the largest drawing is on the canvas
+// window is painted, then draws the largest drawing the limits allow (55 points in 3 lines of 20,
+// 20 and 15) through the real widgets. It prints, one "name=value" a line, what
+// start_clock::Measure prints of the main window and
+//   hwm_largest_kb  peak resident memory once the largest drawing is on the canvas
 // and fails if the drawing did not come out whole.
 #include <QApplication>
-#include <QFile>
 #include <QMouseEvent>
 #include <QTextStream>
-#include <QWindow>
-#include <chrono>
 #include <string>
 
 #include "shell/app/application.h"
+#include "start_clock.h"
 
 namespace {
 
 using qelt::shell::Application;
-
-long PeakResidentKb() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) {
-            return line.mid(6).trimmed().split(' ').first().toLong();
-        }
-    }
-    return -1;
-}
-
-double MillisecondsSince(long long launchNs) {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    return static_cast<double>(std::chrono::nanoseconds(now).count() - launchNs) / 1e6;
-}
-
-void WaitUntilShown(QWidget& window) {
-    while (window.windowHandle() == nullptr || !window.windowHandle()->isExposed()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-    }
-    QCoreApplication::processEvents();  // the first paint
-}
 
 // A press and a release at canvas pixel (x, y), the canvas frame being 2 pixels wide.
 void Click(QWidget* canvas, int x, int y) {
@@ -90,17 +62,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     Application program;
     program.Start();
-    WaitUntilShown(program.mainWindow());
-    const double startupMs = MillisecondsSince(launchNs);
-    const long hwmStartup = PeakResidentKb();
-
-    DrawLargestDrawing(program);
-    const long hwmLargest = PeakResidentKb();
-
     QTextStream out(stdout);
-    out << "startup_ms=" << QString::number(startupMs, 'f', 1) << '\n'
-        << "hwm_startup_kb=" << hwmStartup << '\n'
-        << "hwm_largest_kb=" << hwmLargest << '\n';
+    qelt::start_clock::Measure(program.mainWindow(), launchNs, out);
+    DrawLargestDrawing(program);
+    out << "hwm_largest_kb=" << qelt::start_clock::PeakResidentKb() << '\n';
     if (!DrawingIsWhole(program.program().drawing)) {
         QTextStream(stderr) << "the largest drawing did not come out whole\n";
         return 1;

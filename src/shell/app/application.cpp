@@ -74,6 +74,7 @@ void Application::Place() {
 
 void Application::Start() {
     Run([](Program& p) { StartProgram(p); });
+    paintedFirst_.Hold(main_, {crossSection_.get(), map_.get(), list_.get()});
     // Not END, the first in the window's order: one stray space bar press would end the program.
     main_.button1->setFocus();
     // Without a window manager no window would take keys before the first click.

@@ -12,6 +12,7 @@
 #include "shell/app/backdrop_layer.h"
 #include "shell/app/fitting_label.h"
 #include "shell/app/key_routing.h"
+#include "shell/app/main_painted_first.h"
 #include "shell/app/qt_controls.h"
 #include "shell/app/qt_platform.h"
 #include "shell/pictures/backdrop.h"
@@ -79,6 +80,7 @@ class Application {
     Program program_;
     KeyRouting keys_;
     BackdropLayer backdrop_;
+    MainPaintedFirst paintedFirst_;
 };
 
 }  // namespace qelt::shell

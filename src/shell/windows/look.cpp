@@ -4,12 +4,34 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 namespace qelt::shell {
 
 namespace {
 
 constexpr int kSmallestFont = 6;
+
+// Every size tried loads a font of its own, so the search starts where the width at the
+// largest size says the line would fit, rather than stepping down one pixel at a time.
+int LargestFitting(const QString& words, QFont font, int largest, int room) {
+    const auto width = [&](int pixels) {
+        font.setPixelSize(pixels);
+        return QFontMetrics(font).horizontalAdvance(words);
+    };
+    const int widest = width(largest);
+    if (widest <= room || largest <= kSmallestFont) {
+        return largest;
+    }
+    int size = std::clamp(largest * room / std::max(widest, 1), kSmallestFont, largest - 1);
+    while (size < largest - 1 && width(size + 1) <= room) {
+        ++size;
+    }
+    while (size > kSmallestFont && width(size) > room) {
+        --size;
+    }
+    return size;
+}
 
 }  // namespace
 
@@ -25,11 +47,7 @@ void MarkFocusedButton(QWidget* window) {
 
 QPixmap VerticalCaption(const QString& words, QSize size, const QColor& background, QFont font,
                         qreal pixelRatio) {
-    font.setPixelSize(size.width() - 4);
-    while (font.pixelSize() > kSmallestFont &&
-           QFontMetrics(font).horizontalAdvance(words) > size.height() - 2) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
+    font.setPixelSize(LargestFitting(words, font, size.width() - 4, size.height() - 2));
     QPixmap pixmap(size * pixelRatio);
     pixmap.setDevicePixelRatio(pixelRatio);
     pixmap.fill(background);

@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           librapidcheck-dev fonts-dejavu-core qt6-qpa-plugins xvfb xdotool x11-utils openbox
           desktop-file-utils dpkg-dev file librsvg2-bin groff-base appstream lintian qt6-svg-dev
-          zlib1g-dev)
+          zlib1g-dev libxcb1-dev)
 
 install_missing() {
     local missing=()

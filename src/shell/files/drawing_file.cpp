@@ -32,12 +32,10 @@ std::optional<QString> NotAFile(const struct stat& info) {
 }
 
 std::variant<QByteArray, QString> ReadSmallFile(const std::string& path) {
-    if (path.empty()) {
-        return QString("FILE is an empty name; give the name of a data file");
-    }
-    const auto opened = OpenToRead(path, NotAFile, CannotBeRead);
+    const auto opened = OpenToRead(path, "FILE is an empty name; give the name of a data file",
+                                   NotAFile, CannotBeRead);
     if (const auto* why = std::get_if<QString>(&opened)) {
-        return Refusal(path, *why);
+        return *why;
     }
     const int descriptor = std::get<int>(opened);
     QFile file;

@@ -6,10 +6,13 @@
 
 #include <cerrno>
 
+#include "shell/files/file_names.h"
+
 namespace qelt::shell {
 
-std::variant<int, QString> OpenToRead(const std::string& path, NotRead notRead,
-                                      Cause cannotBeRead) {
+namespace {
+
+std::variant<int, QString> Open(const std::string& path, NotRead notRead, Cause cannotBeRead) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
         return cannotBeRead(errno);
@@ -32,6 +35,20 @@ std::variant<int, QString> OpenToRead(const std::string& path, NotRead notRead,
         return *why;
     }
     return descriptor;
+}
+
+}  // namespace
+
+std::variant<int, QString> OpenToRead(const std::string& path, const char* emptyName,
+                                      NotRead notRead, Cause cannotBeRead) {
+    if (path.empty()) {
+        return QString(emptyName);
+    }
+    auto opened = Open(path, notRead, cannotBeRead);
+    if (const auto* why = std::get_if<QString>(&opened)) {
+        return Refusal(path, *why);
+    }
+    return opened;
 }
 
 }  // namespace qelt::shell

@@ -15,9 +15,11 @@ using NotRead = std::optional<QString> (*)(const struct stat& info);
 // Why a step failed, from its errno.
 using Cause = QString (*)(int error);
 
-// The descriptor of `path` open for reading, which the caller closes, or why not: `notRead` looks
-// at the file before it is opened, and again at what was opened, in case it changed in between;
-// the open does not wait, whatever was put there (a pipe without a writer, a terminal).
-std::variant<int, QString> OpenToRead(const std::string& path, NotRead notRead, Cause cannotBeRead);
+// The descriptor of `path` open for reading, which the caller closes, or the message that says
+// why not: `emptyName` for no name at all; else `notRead` looks at the file before it is opened,
+// and again at what was opened, in case it changed in between. The open does not wait, whatever
+// was put there (a pipe without a writer, a terminal).
+std::variant<int, QString> OpenToRead(const std::string& path, const char* emptyName,
+                                      NotRead notRead, Cause cannotBeRead);
 
 }  // namespace qelt::shell

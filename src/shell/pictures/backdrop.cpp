@@ -42,12 +42,10 @@ QString CannotBeRead(int error) {
 
 // The reader is given the open file, never its name.
 std::variant<Backdrop, QString> ReadBackdrop(const std::string& path) {
-    if (path.empty()) {
-        return QString("IMAGE is an empty name; give the name of a picture");
-    }
-    const auto opened = OpenToRead(path, NotAFile, CannotBeRead);
+    const auto opened = OpenToRead(path, "IMAGE is an empty name; give the name of a picture",
+                                   NotAFile, CannotBeRead);
     if (const auto* why = std::get_if<QString>(&opened)) {
-        return Refusal(path, *why);
+        return *why;
     }
     const int descriptor = std::get<int>(opened);
     auto read = ReadPictureInChild(descriptor);

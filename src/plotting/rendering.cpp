@@ -41,11 +41,36 @@ void AddLineSegments(const PlotView& v, Integer line, Long colour, Integer width
 // The list has room for every point of the pool; past its end the last entry would be
 // overwritten, so the latest point would still get its mark. A point's coordinates are whole
 // already.
-void AddSymbol(DisplayLists& lists, Integer x, Integer y, SymbolKind kind, Long colour, Single size,
-               Integer line) {
+void AddSymbol(DisplayLists& lists, const SymbolRec& symbol) {
     Integer& count = lists.SymbolCount8pint;
     count = std::min<Integer>(count + 1, kSymbolLimit);
-    lists.Symbols8pudt[count] = SymbolRec{x, y, kind, colour, size, Nearest(size), line};
+    lists.Symbols8pudt[count] = symbol;
+}
+
+// A square's half extents in pixels, the same for every square of a size.
+struct SquareHalf {
+    Integer x, y;
+};
+
+SquareHalf HalfExtents(const DisplayLists& lists, Single size) {
+    return {HalfExtent(lists.SymbolUnitX8psng, size), HalfExtent(lists.SymbolUnitY8psng, size)};
+}
+
+void DrawSquare(const PlotView& v, Integer x, Integer y, SquareHalf half, Integer width,
+                Long colour);
+
+// A width of 0 is drawn as 1 and written back, so that the entry keeps the width it was
+// painted at.
+void PaintSymbol(const PlotView& v, SymbolRec& s, SquareHalf squareHalf) {
+    if (s.Width == 0) {
+        s.Width = 1;
+    }
+    v.canvas.SetDrawWidth(s.Width);
+    if (s.Kind == SymbolKind::Square) {
+        DrawSquare(v, s.X, s.Y, squareHalf, s.Width, s.Color);
+    } else {
+        DrawCircleSymbol(v, s.X, s.Y, s.Size, s.Width, s.Color, false);
+    }
 }
 
 // Tells the canvas whose marks follow whenever the line changes, so that a picture can keep
@@ -67,10 +92,11 @@ void PaintLists(const PlotView& v) {
         DrawSegment(v, s.X1, s.Y1, s.X2, s.Y2, s.Color, s.Width);
     }
     line = 0;
+    const SquareHalf squareHalf = HalfExtents(lists, kSquareSize);
     for (Integer k = 1; k <= lists.SymbolCount8pint; ++k) {
         SymbolRec& s = lists.Symbols8pudt[k];
         Announce(v, s.Line, line);
-        DrawSymbol(v, s.Kind, s.X, s.Y, s.Color, s.Size, s.Width);
+        PaintSymbol(v, s, s.Size == kSquareSize ? squareHalf : HalfExtents(lists, s.Size));
     }
 }
 
@@ -98,13 +124,15 @@ void BuildDisplayList(const PlotView& v) {
     v.lists.SymbolCount8pint = 0;
     Long colour = 0;
     const Integer lineCount = v.drawing.LineCount8pint;
+    const Integer squareWidth = Nearest(kSquareSize);
     for (Integer line = 1; line <= lineCount; ++line) {
         colour = LineColour(v, line, colour);
         AddLineSegments(v, line, colour, kSegmentWidth);
         const Integer points = v.drawing.Lines8pudt[line].PtCount;
         for (Integer position = 1; position <= points; ++position) {
             const PointRec& point = PointOf(v.drawing, line, position);
-            AddSymbol(v.lists, point.X, point.Y, SymbolKind::Square, colour, kSquareSize, line);
+            AddSymbol(v.lists, {point.X, point.Y, SymbolKind::Square, colour, kSquareSize,
+                                squareWidth, line});
         }
     }
 }
@@ -122,15 +150,9 @@ void PaintCanvas(const PlotView& v) {
 
 void DrawSymbol(const PlotView& v, SymbolKind kind, Integer x, Integer y, Long colour, Single size,
                 Integer& width) {
-    if (width == 0) {
-        width = 1;
-    }
-    v.canvas.SetDrawWidth(width);
-    if (kind == SymbolKind::Square) {
-        DrawSquareSymbol(v, x, y, size, width, colour);
-    } else {
-        DrawCircleSymbol(v, x, y, size, width, colour, false);
-    }
+    SymbolRec symbol{x, y, kind, colour, size, width, NoLine};
+    PaintSymbol(v, symbol, HalfExtents(v.lists, size));
+    width = symbol.Width;
 }
 
 namespace {
@@ -161,12 +183,17 @@ Integer SquareReach(Single unit) {
 
 void DrawSquareSymbol(const PlotView& v, Integer x, Integer y, Single size, Integer width,
                       Long colour) {
-    const Integer hx = HalfExtent(v.lists.SymbolUnitX8psng, size);
-    const Integer hy = HalfExtent(v.lists.SymbolUnitY8psng, size);
-    const Integer left = CheckedSub(x, hx);
-    const Integer right = CheckedAdd(x, hx);
-    const Integer top = CheckedSub(y, hy);
-    const Integer bottom = CheckedAdd(y, hy);
+    DrawSquare(v, x, y, HalfExtents(v.lists, size), width, colour);
+}
+
+namespace {
+
+void DrawSquare(const PlotView& v, Integer x, Integer y, SquareHalf half, Integer width,
+                Long colour) {
+    const Integer left = CheckedSub(x, half.x);
+    const Integer right = CheckedAdd(x, half.x);
+    const Integer top = CheckedSub(y, half.y);
+    const Integer bottom = CheckedAdd(y, half.y);
     if (IsInsideCanvas(v.canvas, left, top) && IsInsideCanvas(v.canvas, right, bottom)) {
         DrawSquareInside(v, left, top, right, bottom, x, y, width, colour);
         return;
@@ -178,5 +205,7 @@ void DrawSquareSymbol(const PlotView& v, Integer x, Integer y, Single size, Inte
     LineToIfInside(v, left, top, colour, width);
     PlotPointIfInside(v.canvas, x, y);
 }
+
+}  // namespace
 
 }  // namespace qelt

@@ -56,8 +56,41 @@ SquareHalf HalfExtents(const DisplayLists& lists, Single size) {
     return {HalfExtent(lists.SymbolUnitX8psng, size), HalfExtent(lists.SymbolUnitY8psng, size)};
 }
 
+// A square wholly inside the canvas, drawn as the clipped calls would draw it (the sides' width
+// set as LineToIfInside sets it) without testing every corner against the canvas again: most
+// squares of a repaint lie inside, and each is six drawing calls.
+void DrawSquareInside(const PlotView& v, Integer left, Integer top, Integer right, Integer bottom,
+                      Integer x, Integer y, Integer width, Long colour) {
+    Canvas& canvas = v.canvas;
+    canvas.PSet(left, top);
+    if (width != v.lastWidth) {
+        canvas.SetDrawWidth(width);
+        v.lastWidth = width;
+    }
+    canvas.Line(right, top, colour);
+    canvas.Line(right, bottom, colour);
+    canvas.Line(left, bottom, colour);
+    canvas.Line(left, top, colour);
+    canvas.PSet(x, y);
+}
+
 void DrawSquare(const PlotView& v, Integer x, Integer y, SquareHalf half, Integer width,
-                Long colour);
+                Long colour) {
+    const Integer left = CheckedSub(x, half.x);
+    const Integer right = CheckedAdd(x, half.x);
+    const Integer top = CheckedSub(y, half.y);
+    const Integer bottom = CheckedAdd(y, half.y);
+    if (IsInsideCanvas(v.canvas, left, top) && IsInsideCanvas(v.canvas, right, bottom)) {
+        DrawSquareInside(v, left, top, right, bottom, x, y, width, colour);
+        return;
+    }
+    PlotPointIfInside(v.canvas, left, top);
+    LineToIfInside(v, right, top, colour, width);
+    LineToIfInside(v, right, bottom, colour, width);
+    LineToIfInside(v, left, bottom, colour, width);
+    LineToIfInside(v, left, top, colour, width);
+    PlotPointIfInside(v.canvas, x, y);
+}
 
 // A width of 0 is drawn as 1 and written back, so that the entry keeps the width it was
 // painted at.
@@ -155,28 +188,6 @@ void DrawSymbol(const PlotView& v, SymbolKind kind, Integer x, Integer y, Long c
     width = symbol.Width;
 }
 
-namespace {
-
-// A square wholly inside the canvas, drawn as the clipped calls would draw it (the sides' width
-// set as LineToIfInside sets it) without testing every corner against the canvas again: most
-// squares of a repaint lie inside, and each is six drawing calls.
-void DrawSquareInside(const PlotView& v, Integer left, Integer top, Integer right, Integer bottom,
-                      Integer x, Integer y, Integer width, Long colour) {
-    Canvas& canvas = v.canvas;
-    canvas.PSet(left, top);
-    if (width != v.lastWidth) {
-        canvas.SetDrawWidth(width);
-        v.lastWidth = width;
-    }
-    canvas.Line(right, top, colour);
-    canvas.Line(right, bottom, colour);
-    canvas.Line(left, bottom, colour);
-    canvas.Line(left, top, colour);
-    canvas.PSet(x, y);
-}
-
-}  // namespace
-
 Integer SquareReach(Single unit) {
     return HalfExtent(unit, kSquareSize);
 }
@@ -185,27 +196,5 @@ void DrawSquareSymbol(const PlotView& v, Integer x, Integer y, Single size, Inte
                       Long colour) {
     DrawSquare(v, x, y, HalfExtents(v.lists, size), width, colour);
 }
-
-namespace {
-
-void DrawSquare(const PlotView& v, Integer x, Integer y, SquareHalf half, Integer width,
-                Long colour) {
-    const Integer left = CheckedSub(x, half.x);
-    const Integer right = CheckedAdd(x, half.x);
-    const Integer top = CheckedSub(y, half.y);
-    const Integer bottom = CheckedAdd(y, half.y);
-    if (IsInsideCanvas(v.canvas, left, top) && IsInsideCanvas(v.canvas, right, bottom)) {
-        DrawSquareInside(v, left, top, right, bottom, x, y, width, colour);
-        return;
-    }
-    PlotPointIfInside(v.canvas, left, top);
-    LineToIfInside(v, right, top, colour, width);
-    LineToIfInside(v, right, bottom, colour, width);
-    LineToIfInside(v, left, bottom, colour, width);
-    LineToIfInside(v, left, top, colour, width);
-    PlotPointIfInside(v.canvas, x, y);
-}
-
-}  // namespace
 
 }  // namespace qelt

@@ -337,14 +337,40 @@ class CanvasPixelsTest : public QObject {
         }
     }
 
-    void aRepaintStartsFromAWhiteCanvas() {
+    // Whatever the last repaint drew, the next starts from the bare canvas, white or the
+    // backdrop: lines through the image's last pixels, and more drawn between two repaints
+    // than a clear keeps account of.
+    void aRepaintStartsFromTheBareCanvas_data() {
+        QTest::addColumn<bool>("backdrop");
+        QTest::addColumn<int>("linesBetween");
+        QTest::newRow("white") << false << 0;
+        QTest::newRow("backdrop") << true << 0;
+        QTest::newRow("white, much drawn between") << false << 100;
+        QTest::newRow("backdrop, much drawn between") << true << 100;
+    }
+    void aRepaintStartsFromTheBareCanvas() {
+        QFETCH(bool, backdrop);
+        QFETCH(int, linesBetween);
         Application app;
         app.Start();
-        DrawLine(app, {{100, 100}, {300, 100}});
-        QCOMPARE(Image(app).pixelColor(200, 100), kBlack);
-        app.program().drawing.LineCount8pint = 0;
-        qelt::RedrawAll(app.program().plotView());
-        QVERIFY(OnlyColours(Image(app), {}));
+        if (backdrop) {
+            app.ShowBackdrop({DarkPhotograph({785, 442}), "dark.png", {785, 442}});
+        }
+        qelt::Program& p = app.program();
+        qelt::RedrawAll(p.plotView());
+        const QImage bare = Image(app).copy();
+        AddLine(p, {{0, 0}, {784, 441}, {400, 0}, {0, 441}, {784, 0}});
+        AddLine(p, {{100, 100}, {300, 100}, {300, 300}});
+        qelt::RedrawAll(p.plotView());
+        QVERIFY(Image(app) != bare);
+        qelt::Canvas& canvas = *app.mainWindow().canvas;
+        for (int x = 0; x < linesBetween; ++x) {
+            canvas.MoveTo(static_cast<qelt::Single>(x), 0);
+            canvas.Line(static_cast<qelt::Single>(x), 441, 0);
+        }
+        p.drawing.LineCount8pint = 0;
+        qelt::RedrawAll(p.plotView());
+        QVERIFY(Image(app) == bare);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <span>
 
 #include "shell/canvas/background.h"
 #include "shell/canvas/colour_and_pixel.h"
@@ -19,20 +20,21 @@ namespace {
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
-// A block at a time, each a copy of a fixed size that the compiler makes a few stores: a call
-// to fill a run of any length costs more than the run.
-void FillWhite(QRgb* from, int count) {
-    constexpr int kBlock = 16;
-    static constexpr std::array<QRgb, kBlock> kWhiteBlock = [] {
-        std::array<QRgb, kBlock> block{};
-        block.fill(kWhite);
-        return block;
-    }();
-    for (; count >= kBlock; count -= kBlock, from += kBlock) {
-        std::memcpy(from, kWhiteBlock.data(), sizeof kWhiteBlock);
-    }
-    if (count > 0) {  // cut at the image's edges
-        std::memcpy(from, kWhiteBlock.data(), count * sizeof(QRgb));
+// Puts the background back over every run written: put(at, count) for `count` pixels from
+// `at` on. Outside the runs the image is all background already, so a run of up to eight
+// pixels is put back as eight, one fixed-size copy, changing nothing beyond its end; only a
+// longer run, or one at the image's end, is put back to the pixel.
+constexpr int kBlock = 8;
+
+template <class PutBlock, class Put>
+void PutBackRuns(std::span<const DrawnRuns::Run> runs, qsizetype pixels, PutBlock putBlock,
+                 Put put) {
+    for (const DrawnRuns::Run& run : runs) {
+        if (run.count <= kBlock && run.at + kBlock <= pixels) {
+            putBlock(run.at);
+        } else {
+            put(run.at, run.count);
+        }
     }
 }
 
@@ -72,7 +74,7 @@ void CanvasWidget::SetImage(QImage image) {
     for (std::size_t width = 0; width < deviceWidths_.size(); ++width) {
         deviceWidths_[width] = DeviceWidth(static_cast<Integer>(width));
     }
-    blocks_.Reset(image_.size());
+    runs_.Reset();
     stale_ = true;
 }
 
@@ -96,29 +98,36 @@ const QImage* CanvasWidget::Background() {
     return &background_;
 }
 
-// Only the blocks the last repaint wrote are put back, in white or from the picture: the whole
+// Only the runs the last repaint wrote are put back, in white or from the picture: the whole
 // image costs more than a repaint's marks, and a repaint is to cost what it draws.
 void CanvasWidget::PutDownBackground() {
     NoteErased();
     const QImage* background = Background();
     QRgb* const to = reinterpret_cast<QRgb*>(image_.bits());
-    if (stale_) {
+    if (stale_ || runs_.Overflowed()) {
         if (background == nullptr) {
             image_.fill(kWhite);
         } else {
             std::memcpy(to, background->constBits(), image_.sizeInBytes());
         }
-        blocks_.Reset(image_.size());
     } else if (background == nullptr) {
-        blocks_.Take(
-            [&](int row, int first, int count) { FillWhite(to + row * stride_ + first, count); });
+        static constexpr std::array<QRgb, kBlock> kWhiteBlock = [] {
+            std::array<QRgb, kBlock> block{};
+            block.fill(kWhite);
+            return block;
+        }();
+        PutBackRuns(
+            runs_.Runs(), image_.height() * stride_,
+            [to](qsizetype at) { std::memcpy(to + at, kWhiteBlock.data(), sizeof kWhiteBlock); },
+            [to](qsizetype at, int count) { std::fill_n(to + at, count, kWhite); });
     } else {
         const auto* const from = reinterpret_cast<const QRgb*>(background->constBits());
-        blocks_.Take([&](int row, int first, int count) {
-            const qsizetype at = row * stride_ + first;
-            std::copy_n(from + at, count, to + at);
-        });
+        PutBackRuns(
+            runs_.Runs(), image_.height() * stride_,
+            [from, to](qsizetype at) { std::memcpy(to + at, from + at, kBlock * sizeof(QRgb)); },
+            [from, to](qsizetype at, int count) { std::copy_n(from + at, count, to + at); });
     }
+    runs_.Reset();
     drawnOn_ = {};
     stale_ = false;
 }
@@ -153,7 +162,7 @@ int CanvasWidget::DeviceWidth(Integer width) const {
 void CanvasWidget::Fill(QPointF a, QPointF b, Integer width, Long colour) {
     const int device = Device(width);
     FillBand(
-        {reinterpret_cast<QRgb*>(image_.bits()), stride_, image_.width(), image_.height(), blocks_},
+        {reinterpret_cast<QRgb*>(image_.bits()), stride_, image_.width(), image_.height(), runs_},
         a, b, device, ToRgb(colour));
     drawnOn_.Take(a, b, device + 1);
     Changed();

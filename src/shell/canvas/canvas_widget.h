@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "platform/canvas.h"
-#include "shell/canvas/drawn_blocks.h"
+#include "shell/canvas/drawn_runs.h"
 
 namespace qelt::shell {
 
@@ -101,8 +101,8 @@ class CanvasWidget : public QFrame, public Canvas {
     QImage background_;      // picture_ fitted and lightened, at image_'s scale; null until needed
     qint64 fittedFrom_ = 0;  // the cache key of the picture background_ was fitted from
     // What was drawn on since the background was last put down, unless all of it is stale: the
-    // blocks to put back, and how far they reach.
-    DrawnBlocks blocks_;
+    // runs to put back, and how far they reach.
+    DrawnRuns runs_;
     Extent drawnOn_;
     bool stale_ = true;
     // What changed since the last update, but what was drawn on since the last clear.

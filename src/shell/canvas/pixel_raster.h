@@ -6,25 +6,25 @@
 #include <QPoint>
 #include <QRgb>
 
-#include "shell/canvas/drawn_blocks.h"
+#include "shell/canvas/drawn_runs.h"
 
 namespace qelt::shell {
 
-// The pixels of an RGB32 image, `stride` pixels a row, and the blocks written on it.
+// The pixels of an RGB32 image, `stride` pixels a row, and the runs written on it.
 struct Raster {
     QRgb* pixels;
     qsizetype stride;
     int width;
     int height;
-    DrawnBlocks& drawn;
+    DrawnRuns& drawn;
 };
 
 // The pen's band `width` pixels wide (at least 1) from `a` to `b`, squared off half the width
 // beyond both points, written straight into the raster: a pixel is set, to exactly
 // `colour`, when its centre lies in the band. A band of no length is the pen's square dot.
 // Whole coordinates are pixel centres; points may lie between them, as a canvas pixel's centre
-// does on a scaled screen. Parts off the image are left out; the rows written are noted in
-// the raster's blocks.
+// does on a scaled screen. Parts off the image are left out; the runs written are noted in
+// the raster.
 void FillBand(const Raster& raster, QPointF a, QPointF b, int width, QRgb colour);
 
 }  // namespace qelt::shell

@@ -61,7 +61,7 @@ class CanvasPixelsTest : public QObject {
         }
     }
 
-    static const QImage& Image(Application& app) { return app.mainWindow().canvas->image(); }
+    static QImage Image(Application& app) { return app.mainWindow().canvas->image(); }
 
     // Every pixel of the canvas is white or one of the colours asked for: nothing blended.
     static bool OnlyColours(const QImage& image, std::initializer_list<QColor> colours) {

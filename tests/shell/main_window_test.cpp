@@ -68,7 +68,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(w.end->geometry(), QRect(843, 126, 95, 49));
         QCOMPARE(w.prompt->font().bold(), true);
 
-        const QImage& image = w.canvas->image();
+        const QImage image = w.canvas->image();
         QCOMPARE(image.size(), QSize(785, 442));
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {

@@ -7,36 +7,16 @@
 #include <array>
 #include <cmath>
 #include <cstring>
-#include <span>
 
 #include "shell/canvas/background.h"
 #include "shell/canvas/colour_and_pixel.h"
 #include "shell/canvas/mouse_buttons.h"
-#include "shell/canvas/pixel_raster.h"
 
 namespace qelt::shell {
 
 namespace {
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
-
-// Puts the background back over every run written: put(at, count) for `count` pixels from
-// `at` on. Outside the runs the image is all background already, so a run of up to eight
-// pixels is put back as eight, one fixed-size copy, changing nothing beyond its end; only a
-// longer run, or one at the image's end, is put back to the pixel.
-constexpr int kBlock = 8;
-
-template <class PutBlock, class Put>
-void PutBackRuns(std::span<const DrawnRuns::Run> runs, qsizetype pixels, PutBlock putBlock,
-                 Put put) {
-    for (const DrawnRuns::Run& run : runs) {
-        if (run.count <= kBlock && run.at + kBlock <= pixels) {
-            putBlock(run.at);
-        } else {
-            put(run.at, run.count);
-        }
-    }
-}
 
 }  // namespace
 
@@ -70,11 +50,14 @@ void CanvasWidget::NewImage() {
 void CanvasWidget::SetImage(QImage image) {
     image_ = std::move(image);
     ratio_ = image_.devicePixelRatio();
-    stride_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    // Written straight through from here on: the image is never shared, so its pixels stay put.
+    raster_ = {reinterpret_cast<QRgb*>(image_.bits()),
+               image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)), image_.width(),
+               image_.height(), &blocks_};
     for (std::size_t width = 0; width < deviceWidths_.size(); ++width) {
         deviceWidths_[width] = DeviceWidth(static_cast<Integer>(width));
     }
-    runs_.Reset();
+    blocks_.Reset(image_.sizeInBytes() / static_cast<qsizetype>(sizeof(QRgb)));
     stale_ = true;
 }
 
@@ -98,36 +81,34 @@ const QImage* CanvasWidget::Background() {
     return &background_;
 }
 
-// Only the runs the last repaint wrote are put back, in white or from the picture: the whole
+// Only the blocks the last repaint wrote are put back, in white or from the picture: the whole
 // image costs more than a repaint's marks, and a repaint is to cost what it draws.
 void CanvasWidget::PutDownBackground() {
     NoteErased();
     const QImage* background = Background();
-    QRgb* const to = reinterpret_cast<QRgb*>(image_.bits());
-    if (stale_ || runs_.Overflowed()) {
+    QRgb* const to = raster_.pixels;
+    if (stale_ || blocks_.Overflowed()) {
         if (background == nullptr) {
             image_.fill(kWhite);
         } else {
             std::memcpy(to, background->constBits(), image_.sizeInBytes());
         }
     } else if (background == nullptr) {
-        static constexpr std::array<QRgb, kBlock> kWhiteBlock = [] {
-            std::array<QRgb, kBlock> block{};
+        static constexpr std::array<QRgb, DrawnBlocks::kPixels> kWhiteBlock = [] {
+            std::array<QRgb, DrawnBlocks::kPixels> block{};
             block.fill(kWhite);
             return block;
         }();
-        PutBackRuns(
-            runs_.Runs(), image_.height() * stride_,
-            [to](qsizetype at) { std::memcpy(to + at, kWhiteBlock.data(), sizeof kWhiteBlock); },
-            [to](qsizetype at, int count) { std::fill_n(to + at, count, kWhite); });
+        for (const std::ptrdiff_t at : blocks_.Blocks()) {
+            std::memcpy(to + at, kWhiteBlock.data(), sizeof kWhiteBlock);
+        }
     } else {
         const auto* const from = reinterpret_cast<const QRgb*>(background->constBits());
-        PutBackRuns(
-            runs_.Runs(), image_.height() * stride_,
-            [from, to](qsizetype at) { std::memcpy(to + at, from + at, kBlock * sizeof(QRgb)); },
-            [from, to](qsizetype at, int count) { std::copy_n(from + at, count, to + at); });
+        for (const std::ptrdiff_t at : blocks_.Blocks()) {
+            std::memcpy(to + at, from + at, sizeof(QRgb) * DrawnBlocks::kPixels);
+        }
     }
-    runs_.Reset();
+    blocks_.Reset(image_.sizeInBytes() / static_cast<qsizetype>(sizeof(QRgb)));
     drawnOn_ = {};
     stale_ = false;
 }
@@ -161,9 +142,7 @@ int CanvasWidget::DeviceWidth(Integer width) const {
 // truncating to whole device pixels moves a bound by less than the one pixel to spare.
 void CanvasWidget::Fill(QPointF a, QPointF b, Integer width, Long colour) {
     const int device = Device(width);
-    FillBand(
-        {reinterpret_cast<QRgb*>(image_.bits()), stride_, image_.width(), image_.height(), runs_},
-        a, b, device, ToRgb(colour));
+    FillBand(raster_, a, b, device, ToRgb(colour));
     drawnOn_.Take(a, b, device + 1);
     Changed();
 }

@@ -8,7 +8,8 @@
 #include <limits>
 
 #include "platform/canvas.h"
-#include "shell/canvas/drawn_runs.h"
+#include "shell/canvas/drawn_blocks.h"
+#include "shell/canvas/pixel_raster.h"
 
 namespace qelt::shell {
 
@@ -30,8 +31,9 @@ class CanvasWidget : public QFrame, public Canvas {
     MouseHandler onMove;
     MouseHandler onRelease;
 
-    // In device pixels: as many per canvas pixel as the screen's scale.
-    const QImage& image() const { return image_; }
+    // In device pixels: as many per canvas pixel as the screen's scale. A copy, as the canvas
+    // writes straight into its own.
+    QImage image() const { return image_.copy(); }
 
     // A picture that the next clear puts down, fitted and lightened, in place of plain white (a
     // null image: none); it is fitted once per picture and screen scale, not at every clear.
@@ -94,15 +96,15 @@ class CanvasWidget : public QFrame, public Canvas {
 
     QSize size_;  // of the drawing area, in canvas pixels
     QImage image_;
+    Raster raster_;                       // image_'s pixels, written straight into
     qreal ratio_ = 1;                     // image_'s device pixels per canvas pixel
-    qsizetype stride_ = 0;                // image_'s pixels a row
     std::array<int, 16> deviceWidths_{};  // the pen widths most used, in device pixels
     QImage picture_;
     QImage background_;      // picture_ fitted and lightened, at image_'s scale; null until needed
     qint64 fittedFrom_ = 0;  // the cache key of the picture background_ was fitted from
     // What was drawn on since the background was last put down, unless all of it is stale: the
-    // runs to put back, and how far they reach.
-    DrawnRuns runs_;
+    // blocks to put back, and how far they reach.
+    DrawnBlocks blocks_;
     Extent drawnOn_;
     bool stale_ = true;
     // What changed since the last update, but what was drawn on since the last clear.

@@ -84,16 +84,16 @@ void FillRectangle(const Raster& raster, QPointF a, QPointF b, double half, RunC
     QRgb* const pixels = raster.pixels;
     const qsizetype stride = raster.stride;
     const int count = last - first + 1;
-    DrawnRuns::Cursor drawn(raster.drawn);
+    DrawnBlocks::Cursor drawn(*raster.drawn);
     for (qsizetype at = top * stride + first; at <= bottom * stride + first; at += stride) {
         FillRun(pixels + at, count, colour);
         drawn.Note(at, count);
     }
 }
 
-// The rows of a slanted band from `top` to `bottom`; its columns are held to the image only
-// when `Held`, as most bands lie wholly on it. All the loop needs is held in locals, which a
-// store to the image cannot change.
+// The rows of a slanted band from `top` to `bottom`. Its columns are held to the image, and its
+// blocks to the image's end, only when `Held`, as most bands lie wholly on the image and above
+// its last row. All the loop needs is held in locals, which a store to the image cannot change.
 template <bool Held>
 void FillRows(const Raster& raster, Columns ends, Columns sides, int top, int bottom,
               RunColour colour) {
@@ -101,7 +101,7 @@ void FillRows(const Raster& raster, Columns ends, Columns sides, int top, int bo
     const qsizetype stride = raster.stride;
     const qsizetype end = bottom * stride;
     const int right = raster.width - 1;
-    DrawnRuns::Cursor drawn(raster.drawn);
+    DrawnBlocks::Cursor drawn(*raster.drawn);
     for (qsizetype row = top * stride; row <= end; row += stride) {
         int first = Whole(std::max(ends.First(), sides.First()));
         int last = Whole(std::min(ends.Last(), sides.Last()));
@@ -110,8 +110,13 @@ void FillRows(const Raster& raster, Columns ends, Columns sides, int top, int bo
             last = std::min(last, right);
         }
         if (first <= last) {
-            FillRun(pixels + row + first, last - first + 1, colour);
-            drawn.Note(row + first, last - first + 1);
+            const int count = last - first + 1;
+            FillRun(pixels + row + first, count, colour);
+            if (Held || count > DrawnBlocks::kPixels) {
+                drawn.Note(row + first, count);
+            } else {
+                drawn.NoteBlock(row + first);
+            }
         }
         ends.Next();
         sides.Next();
@@ -144,8 +149,10 @@ void FillBand(const Raster& raster, QPointF a, QPointF b, int width, QRgb rgb) {
     const int bottom = std::min(raster.height - 1, Ceil(std::max(ay, by) + reach));
     const Columns ends({uy, ux, -half, length + half}, ax, ay, top);
     const Columns sides({ux, -uy, -half, half}, ax, ay, top);
-    // A pixel off by a column from the band's box is still on the image.
-    if (std::min(ax, bx) - reach >= 1 && std::max(ax, bx) + reach <= raster.width - 2) {
+    // A pixel off by a column from the band's box is still on the image, and a block from a
+    // pixel above the last row ends within the image when its rows hold a block.
+    if (std::min(ax, bx) - reach >= 1 && std::max(ax, bx) + reach <= raster.width - 2 &&
+        bottom < raster.height - 1 && raster.stride >= DrawnBlocks::kPixels) {
         FillRows<false>(raster, ends, sides, top, bottom, colour);
     } else {
         FillRows<true>(raster, ends, sides, top, bottom, colour);

@@ -6,17 +6,17 @@
 #include <QPoint>
 #include <QRgb>
 
-#include "shell/canvas/drawn_runs.h"
+#include "shell/canvas/drawn_blocks.h"
 
 namespace qelt::shell {
 
-// The pixels of an RGB32 image, `stride` pixels a row, and the runs written on it.
+// The pixels of an RGB32 image, `stride` pixels a row, and the blocks written on it.
 struct Raster {
-    QRgb* pixels;
-    qsizetype stride;
-    int width;
-    int height;
-    DrawnRuns& drawn;
+    QRgb* pixels = nullptr;
+    qsizetype stride = 0;
+    int width = 0;
+    int height = 0;
+    DrawnBlocks* drawn = nullptr;
 };
 
 // The pen's band `width` pixels wide (at least 1) from `a` to `b`, squared off half the width

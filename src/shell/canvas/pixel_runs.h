@@ -15,20 +15,22 @@ struct RunColour {
     std::uint64_t two;
 };
 
-// Most runs of a repaint are two to six pixels. Those of two to eight are set with four stores
-// of two pixels each, overlapping as the length needs, rather than by a loop whose end the
-// processor would guess wrong at every other row.
+// Most runs of a repaint are two to six pixels. Those of two to eight are set with two or four
+// stores of two pixels each, overlapping as the length needs, rather than by a loop whose end
+// the processor would guess wrong at every other row.
 inline void FillRun(QRgb* run, int count, const RunColour& colour) {
     const auto pair = [&](int at) { std::memcpy(run + at, &colour.two, sizeof colour.two); };
-    if (count > 8) {
-        std::fill_n(run, count, colour.one);
-    } else if (count >= 2) {
+    if (count >= 2 && count <= 8) {
         pair(0);
-        pair(std::min(2, count - 2));
-        pair(std::max(0, count - 4));
         pair(count - 2);
+        if (count > 4) {
+            pair(2);
+            pair(count - 4);
+        }
     } else if (count == 1) {
         *run = colour.one;
+    } else if (count > 8) {
+        std::fill_n(run, count, colour.one);
     }
 }
 

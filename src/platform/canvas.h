@@ -2,7 +2,7 @@
 #pragma once
 
 #include <optional>
-#include <string>
+#include <string_view>
 
 #include "state/checked.h"
 #include "state/types.h"
@@ -59,7 +59,7 @@ class Canvas {
     void BeginHalo(Long colour);
     void EndHalo();
     // The marks drawn from here on are those of line `line`, whose code is `code`.
-    virtual void MarksOfLine(Integer /*line*/, const std::string& /*code*/) {}
+    virtual void MarksOfLine(Integer /*line*/, std::string_view /*code*/) {}
 
   protected:
     bool InHalo() const { return halo_.has_value(); }

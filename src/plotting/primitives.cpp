@@ -9,22 +9,6 @@ namespace qelt {
 
 namespace {
 
-// The scale rectangle, bounds included; read afresh on every call, so a rescaled canvas clips at
-// once. The far edges are summed as the inside test has always summed them, in single precision.
-struct Bounds {
-    double left, right, top, bottom;
-};
-
-Bounds BoundsOf(const Canvas& canvas) {
-    const auto right = static_cast<Single>(double{canvas.ScaleLeft()} + canvas.ScaleWidth());
-    const auto bottom = static_cast<Single>(double{canvas.ScaleTop()} + canvas.ScaleHeight());
-    return {canvas.ScaleLeft(), right, canvas.ScaleTop(), bottom};
-}
-
-bool Inside(const Bounds& b, double x, double y) {
-    return b.left <= x && x <= b.right && b.top <= y && y <= b.bottom;
-}
-
 // The fractions of the way along a segment between which it lies inside the rectangle.
 struct Span {
     double from = 0;
@@ -59,10 +43,6 @@ std::optional<Span> InsideSpan(const Bounds& b, double ax, double ay, double bx,
 }
 
 }  // namespace
-
-bool IsInsideCanvas(const Canvas& canvas, Integer x, Integer y) {
-    return Inside(BoundsOf(canvas), x, y);
-}
 
 // Outside, the pen still moves, so that the next line starts at the point it belongs to.
 void PlotPointIfInside(Canvas& canvas, Integer x, Integer y) {

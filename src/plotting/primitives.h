@@ -5,7 +5,27 @@
 
 namespace qelt {
 
-bool IsInsideCanvas(const Canvas& canvas, Integer x, Integer y);
+// The scale rectangle, bounds included; read afresh on every call, so a rescaled canvas clips at
+// once. The far edges are summed as the inside test has always summed them, in single precision.
+// Inline, as every mark of a repaint asks.
+struct Bounds {
+    double left, right, top, bottom;
+};
+
+inline Bounds BoundsOf(const Canvas& canvas) {
+    const auto right = static_cast<Single>(double{canvas.ScaleLeft()} + canvas.ScaleWidth());
+    const auto bottom = static_cast<Single>(double{canvas.ScaleTop()} + canvas.ScaleHeight());
+    return {canvas.ScaleLeft(), right, canvas.ScaleTop(), bottom};
+}
+
+inline bool Inside(const Bounds& b, double x, double y) {
+    return b.left <= x && x <= b.right && b.top <= y && y <= b.bottom;
+}
+
+inline bool IsInsideCanvas(const Canvas& canvas, Integer x, Integer y) {
+    return Inside(BoundsOf(canvas), x, y);
+}
+
 void PlotPointIfInside(Canvas& canvas, Integer x, Integer y);
 void LineToIfInside(const PlotView& v, Integer x, Integer y, Long colour, Integer width);
 void DrawSegment(const PlotView& v, Integer x1, Integer y1, Integer x2, Integer y2, Long colour,

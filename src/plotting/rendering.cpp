@@ -80,7 +80,8 @@ void DrawSquare(const PlotView& v, Integer x, Integer y, SquareHalf half, Intege
     const Integer right = CheckedAdd(x, half.x);
     const Integer top = CheckedSub(y, half.y);
     const Integer bottom = CheckedAdd(y, half.y);
-    if (IsInsideCanvas(v.canvas, left, top) && IsInsideCanvas(v.canvas, right, bottom)) {
+    const Bounds bounds = BoundsOf(v.canvas);
+    if (Inside(bounds, left, top) && Inside(bounds, right, bottom)) {
         DrawSquareInside(v, left, top, right, bottom, x, y, width, colour);
         return;
     }
@@ -111,7 +112,7 @@ void PaintSymbol(const PlotView& v, SymbolRec& s, SquareHalf squareHalf) {
 void Announce(const PlotView& v, Integer line, Integer& announced) {
     if (line != announced) {
         announced = line;
-        v.canvas.MarksOfLine(line, v.drawing.Lines8pudt[line].Code.str());
+        v.canvas.MarksOfLine(line, v.drawing.Lines8pudt[line].Code.view());
     }
 }
 

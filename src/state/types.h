@@ -50,6 +50,7 @@ class FixedString2 {
         return *this;
     }
     std::string str() const { return {chars_.begin(), chars_.end()}; }
+    std::string_view view() const { return {chars_.data(), chars_.size()}; }
     bool operator==(const FixedString2&) const = default;
 
   private:

@@ -36,9 +36,9 @@ PictureCanvas::PictureCanvas(QSize size, QSize outer, QImage background)
       size_(size),
       background_(std::move(background)) {}
 
-void PictureCanvas::MarksOfLine(Integer line, const std::string& code) {
+void PictureCanvas::MarksOfLine(Integer line, std::string_view code) {
     line_ = line;
-    codes_[line] = QString::fromStdString(code).trimmed();
+    codes_[line] = QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())).trimmed();
 }
 
 void PictureCanvas::ClearRaster() {

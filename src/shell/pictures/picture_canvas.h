@@ -43,7 +43,7 @@ class PictureCanvas : public Canvas {
     std::vector<Shape> Shapes() const;
 
     bool HasBackground() const override { return !background_.isNull(); }
-    void MarksOfLine(Integer line, const std::string& code) override;
+    void MarksOfLine(Integer line, std::string_view code) override;
 
   protected:
     void ClearRaster() override;

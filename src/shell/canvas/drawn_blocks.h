@@ -73,7 +73,7 @@ class DrawnBlocks {
     std::span<const std::ptrdiff_t> Blocks() const { return {blocks_.get(), next_}; }
 
   private:
-    // Four times a repaint of the largest drawing over a picture on a screen scaled by 2; the
+    // Twice a repaint of the largest drawing over a picture on a screen scaled by 2 (28,300); the
     // memory is taken only as it is written.
     static constexpr std::size_t kMost = 1 << 16;
 

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
@@ -371,6 +372,45 @@ class CanvasPixelsTest : public QObject {
         p.drawing.LineCount8pint = 0;
         qelt::RedrawAll(p.plotView());
         QVERIFY(Image(app) == bare);
+    }
+
+    // A repaint after any other shows exactly what one onto a whole clear canvas shows: random
+    // drawings, lines cut at every edge among them, one after another.
+    void aRepaintAfterAnotherDrawsWhatAFreshOneDraws_data() {
+        QTest::addColumn<bool>("backdrop");
+        QTest::newRow("white") << false;
+        QTest::newRow("backdrop") << true;
+    }
+    void aRepaintAfterAnotherDrawsWhatAFreshOneDraws() {
+        QFETCH(bool, backdrop);
+        Application app;
+        app.Start();
+        const QImage picture = backdrop ? DarkPhotograph({785, 442}) : QImage();
+        if (backdrop) {
+            app.ShowBackdrop({picture, "dark.png", {785, 442}});
+        }
+        qelt::Program& p = app.program();
+        QRandomGenerator dice(2026);
+        for (int round = 0; round < 30; ++round) {
+            p.drawing.LineCount8pint = p.drawing.PointsUsed8pint = 0;
+            for (int line = 1 + dice.bounded(3); line > 0; --line) {
+                p.drawing.Lines8pudt[p.drawing.LineCount8pint + 1] = {};
+                AddLine(p, {});
+                for (int point = 1 + dice.bounded(18); point > 0; --point) {
+                    qelt::DrawingState& d = p.drawing;
+                    d.Points8pudt[++d.PointsUsed8pint] = {
+                        static_cast<qelt::Integer>(dice.bounded(-8, 793)),
+                        static_cast<qelt::Integer>(dice.bounded(-8, 450)), true};
+                    qelt::LineRec& rec = d.Lines8pudt[d.LineCount8pint];
+                    rec.PtIdx[++rec.PtCount] = d.PointsUsed8pint;
+                }
+            }
+            qelt::RedrawAll(p.plotView());
+            const QImage afterAnother = Image(app);
+            app.mainWindow().canvas->SetBackground(picture);  // the next clear is whole
+            qelt::RedrawAll(p.plotView());
+            QVERIFY2(afterAnother == Image(app), qPrintable(QString("round %1").arg(round)));
+        }
     }
 };
 

@@ -86,7 +86,8 @@ const QImage* CanvasWidget::Background() {
 void CanvasWidget::PutDownBackground() {
     NoteErased();
     const QImage* background = Background();
-    QRgb* const to = raster_.pixels;
+    // Asked of the image once a clear, not at every mark; nothing shares it, so it stays put.
+    QRgb* const to = raster_.pixels = reinterpret_cast<QRgb*>(image_.bits());
     if (stale_ || blocks_.Overflowed()) {
         if (background == nullptr) {
             image_.fill(kWhite);

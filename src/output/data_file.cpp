@@ -1,6 +1,9 @@
 // The drawing data file: its name and its exact bytes for a drawing.
 #include "output/data_file.h"
 
+#include <array>
+#include <charconv>
+
 #include "output/data_file_texts.h"
 
 namespace qelt {
@@ -22,7 +25,12 @@ class Records {
   private:
     void Append(std::string_view part) { text_ += part; }
     void Append(const std::string& part) { text_ += part; }
-    void Append(Integer number) { text_ += std::to_string(number); }
+    // Straight into the text, without a string of its own: a step of undo writes the whole file.
+    void Append(Integer number) {
+        std::array<char, 8> digits{};
+        const char* end = std::to_chars(digits.begin(), digits.end(), number).ptr;
+        text_.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
+    }
 
     std::string text_;
 };

@@ -57,7 +57,7 @@ void CanvasWidget::SetImage(QImage image) {
     for (std::size_t width = 0; width < deviceWidths_.size(); ++width) {
         deviceWidths_[width] = DeviceWidth(static_cast<Integer>(width));
     }
-    blocks_.Reset(image_.sizeInBytes() / static_cast<qsizetype>(sizeof(QRgb)));
+    blocks_.Reset(raster_.Pixels());
     stale_ = true;
 }
 
@@ -109,7 +109,7 @@ void CanvasWidget::PutDownBackground() {
             std::memcpy(to + at, from + at, sizeof(QRgb) * DrawnBlocks::kPixels);
         }
     }
-    blocks_.Reset(image_.sizeInBytes() / static_cast<qsizetype>(sizeof(QRgb)));
+    blocks_.Reset(raster_.Pixels());
     drawnOn_ = {};
     stale_ = false;
 }

@@ -17,13 +17,16 @@ struct Raster {
     int width = 0;
     int height = 0;
     DrawnBlocks* drawn = nullptr;
+
+    // Every pixel of the image, row ends included.
+    qsizetype Pixels() const { return stride * height; }
 };
 
 // The pen's band `width` pixels wide (at least 1) from `a` to `b`, squared off half the width
 // beyond both points, written straight into the raster: a pixel is set, to exactly
 // `colour`, when its centre lies in the band. A band of no length is the pen's square dot.
 // Whole coordinates are pixel centres; points may lie between them, as a canvas pixel's centre
-// does on a scaled screen. Parts off the image are left out; the runs written are noted in
+// does on a scaled screen. Parts off the image are left out; the blocks written are noted in
 // the raster.
 void FillBand(const Raster& raster, QPointF a, QPointF b, int width, QRgb colour);
 

@@ -35,24 +35,29 @@ class DrawnBlocks {
         Cursor(const Cursor&) = delete;
         Cursor& operator=(const Cursor&) = delete;
 
+        // Pixels of a row on the image were written: `count` from `at` on. Not built on NoteBlock:
+        // the compiler then inlines less of the raster's loops, 6 % more instructions a repaint.
+        void Note(std::ptrdiff_t at, int count) {
+            for (;;) {
+                if (next_ == end_) {
+                    blocks_.overflowed_ = true;
+                    return;
+                }
+                *next_++ = std::min(at, lastBlock_);
+                if (count <= kPixels) {
+                    return;
+                }
+                at += kPixels;
+                count -= kPixels;
+            }
+        }
+
         // At most eight pixels from `at` on, not within eight of the image's end, were written.
         void NoteBlock(std::ptrdiff_t at) {
             if (next_ != end_) {
                 *next_++ = at;
             } else {
                 blocks_.overflowed_ = true;
-            }
-        }
-
-        // Pixels of a row on the image were written: `count` from `at` on.
-        void Note(std::ptrdiff_t at, int count) {
-            for (;;) {
-                NoteBlock(std::min(at, lastBlock_));
-                if (count <= kPixels) {
-                    return;
-                }
-                at += kPixels;
-                count -= kPixels;
             }
         }
 

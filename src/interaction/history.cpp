@@ -1,11 +1,11 @@
 // Undo and redo: the drawing's history of steps, taken whenever an event leaves it changed.
 #include "interaction/history.h"
 
+#include <string>
 #include <utility>
 
 #include "interaction/actions.h"
 #include "interaction/program.h"
-#include "output/data_file.h"
 #include "plotting/rendering.h"
 
 namespace qelt {
@@ -96,8 +96,8 @@ bool MakesFileOf(const DrawingState& d, const Step& s) {
     return SameLines(d, s.tables) && SameGroups(d, s);
 }
 
-Step StepOf(const DrawingState& d, std::string file) {
-    return {TablesOf(d), d.Groups8pudt, d.GroupCount8pint, std::move(file), ""};
+Step StepOf(const DrawingState& d) {
+    return {TablesOf(d), d.Groups8pudt, d.GroupCount8pint, ""};
 }
 
 void Restore(DrawingState& d, const Step& s) {
@@ -192,7 +192,7 @@ void PutTables(DrawingState& d, const DrawingTables& t) {
 
 void StartHistory(Program& p) {
     p.history = History{};
-    p.history.steps.push_back(StepOf(p.drawing, DataFileText(p.drawing)));
+    p.history.steps.push_back(StepOf(p.drawing));
     p.history.compared = p.drawing.changes.Value();
 }
 
@@ -202,7 +202,7 @@ void RecordStep(Program& p) {
     if (Resting(p.actions) && changes != h.compared) {
         h.compared = changes;
         if (!MakesFileOf(p.drawing, h.steps[h.current])) {
-            Push(h, StepOf(p.drawing, DataFileText(p.drawing)));
+            Push(h, StepOf(p.drawing));
         }
     }
     FollowPointEditing(p);
@@ -256,8 +256,8 @@ void RecordCancelledLine(Program& p, const DrawingTables& asItStood) {
     DrawingState stood = p.drawing;
     PutTables(stood, asItStood);
     History& h = p.history;
-    Push(h, StepOf(stood, DataFileText(stood)));
-    Push(h, StepOf(p.drawing, DataFileText(p.drawing)));
+    Push(h, StepOf(stood));
+    Push(h, StepOf(p.drawing));
     h.steps.back().what = "new line cancelled";
     h.compared = p.drawing.changes.Value();
 }

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "state/drawing.h"
@@ -27,12 +26,11 @@ DrawingTables TablesOf(const DrawingState& d);
 // names none.
 void PutTables(DrawingState& d, const DrawingTables& t);
 
-// The drawing as it stood after one step, with the data file it makes.
+// The drawing as it stood after one step: what its data file is made of.
 struct Step {
     DrawingTables tables;
     Bounded<GroupRec, 0, 9> Groups8pudt;
     Integer GroupCount8pint = 0;
-    std::string file;
     const char* what = "";  // what the step did, e.g. "point moved"
 };
 
@@ -59,7 +57,7 @@ struct History {
 void StartHistory(Program& p);
 // After every event: when the program rests and its drawing makes another data file than the
 // current step, the drawing becomes a new step and the steps that could be redone are dropped.
-// Only a drawing whose change count moved is looked at, and its file is made only for a step.
+// Only a drawing whose change count moved is looked at, and no data file is made for it.
 void RecordStep(Program& p);
 // The drawing of the previous (next) step, with a full repaint and a word on the completion
 // line; only while the program rests, or, while a new line is drawn, its last point taken back

@@ -26,6 +26,7 @@ struct Program {
     ActionFlags actions;
     PlotFrame frame;
     DisplayLists lists;
+    ShownLists shown;
     History history;
     // The drawing as it stood before the carried point was picked up, for Cancel to put back.
     DrawingTables beforePick;
@@ -46,6 +47,7 @@ struct Program {
                 palette,
                 frame,
                 lists,
+                shown,
                 LastWidth8sint,
                 {c.CADleft8lbl, c.CADright8lbl, c.CADtop8lbl, c.CADbotton8lbl, c.Label21},
                 actions.LineSearchOn8pbol,

@@ -4,6 +4,7 @@
 namespace qelt {
 
 void Canvas::Cls() {
+    ++rasterChanges_;
     ClearRaster();
     penX_ = 0;
     penY_ = 0;

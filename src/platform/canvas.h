@@ -1,6 +1,7 @@
 // The drawing canvas: scale rectangle, pen and the drawing calls.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -37,11 +38,13 @@ class Canvas {
     void Cls();
     // A dot of the pen width in the foreground colour, black; the pen moves there.
     void PSet(Single x, Single y) {
+        ++rasterChanges_;
         PlotDot(x, y, MarkWidth(), MarkColour(kForeColour));
         MoveTo(x, y);
     }
     // From the pen position to (x, y) in the colour and pen width; the pen moves there.
     void Line(Single x, Single y, Long colour) {
+        ++rasterChanges_;
         DrawLine(penX_, penY_, x, y, MarkWidth(), MarkColour(colour));
         MoveTo(x, y);
     }
@@ -61,8 +64,16 @@ class Canvas {
     // The marks drawn from here on are those of line `line`, whose code is `code`.
     virtual void MarksOfLine(Integer /*line*/, std::string_view /*code*/) {}
 
+    // Grows with every clear and mark and with whatever else changes what the raster holds or
+    // what its next clear puts down: a repaint that finds it where the last repaint left it
+    // knows that the raster still holds that repaint.
+    std::uint64_t RasterChanges() const { return rasterChanges_; }
+
   protected:
     bool InHalo() const { return halo_.has_value(); }
+    // For what the platform changes of its own accord: a raster in place of the old, another
+    // background.
+    void RasterChanged() { ++rasterChanges_; }
     virtual void ClearRaster() = 0;
     virtual void PlotDot(Single x, Single y, Integer width, Long colour) = 0;
     virtual void DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width,
@@ -89,6 +100,7 @@ class Canvas {
     Single penX_ = 0;
     Single penY_ = 0;
     std::optional<Halo> halo_;
+    std::uint64_t rasterChanges_ = 0;
 };
 
 }  // namespace qelt

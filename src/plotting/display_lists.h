@@ -1,6 +1,8 @@
 // The drawing as segments and point symbols, the form in which it is painted.
 #pragma once
 
+#include <cstdint>
+
 #include "state/drawing.h"
 
 namespace qelt {
@@ -15,6 +17,7 @@ struct SymbolRec {
     Single Size = 0;
     Integer Width = 0;
     Integer Line = 0;  // the line of the point it marks
+    bool operator==(const SymbolRec&) const = default;
 };
 
 // The drawing as segments and point symbols, rebuilt from the line table for every repaint.
@@ -27,6 +30,21 @@ struct DisplayLists {
     Single SymbolScale8psng = 0;
     Single SymbolUnitX8psng = 0;
     Single SymbolUnitY8psng = 0;
+};
+
+class Canvas;
+
+// What the canvas shows since the last repaint, so that a repaint that would put every pixel
+// back as it stands can be left out: the lists as that repaint built them, and the canvas as
+// the repaint left it.
+struct ShownLists {
+    const Canvas* canvas = nullptr;  // none: no canvas is known to show them
+    std::uint64_t rasterChanges = 0;
+    Single penX = 0;
+    Single penY = 0;
+    Integer drawWidth = 0;
+    Integer lastWidth = 0;
+    DisplayLists lists;
 };
 
 }  // namespace qelt

@@ -26,6 +26,7 @@ struct PlotView {
     const Palette& palette;
     PlotFrame& frame;
     DisplayLists& lists;
+    ShownLists& shown;
     Integer& lastWidth;  // the pen width the clipped line primitive last set
     Readouts readouts;
     bool lineSearchOn;  // the found line is set off from the others

@@ -95,10 +95,14 @@ void DrawSquare(const PlotView& v, Integer x, Integer y, SquareHalf half, Intege
 
 // A width of 0 is drawn as 1 and written back, so that the entry keeps the width it was
 // painted at.
-void PaintSymbol(const PlotView& v, SymbolRec& s, SquareHalf squareHalf) {
+void TakePaintedWidth(SymbolRec& s) {
     if (s.Width == 0) {
         s.Width = 1;
     }
+}
+
+void PaintSymbol(const PlotView& v, SymbolRec& s, SquareHalf squareHalf) {
+    TakePaintedWidth(s);
     v.canvas.SetDrawWidth(s.Width);
     if (s.Kind == SymbolKind::Square) {
         DrawSquare(v, s.X, s.Y, squareHalf, s.Width, s.Color);
@@ -146,11 +150,56 @@ void PaintHalo(const PlotView& v) {
     v.lastWidth = lastWidth;
 }
 
+template <typename List>
+bool SameEntries(const List& a, const List& b, Integer count) {
+    return std::equal(a.begin(), a.begin() + count, b.begin());
+}
+
+bool SameLists(const DisplayLists& a, const DisplayLists& b) {
+    return a.SegCount8pint == b.SegCount8pint && a.SymbolCount8pint == b.SymbolCount8pint &&
+           a.SymbolUnitX8psng == b.SymbolUnitX8psng && a.SymbolUnitY8psng == b.SymbolUnitY8psng &&
+           SameEntries(a.Segs8pudt, b.Segs8pudt, a.SegCount8pint) &&
+           SameEntries(a.Symbols8pudt, b.Symbols8pudt, a.SymbolCount8pint);
+}
+
+// Whether a repaint of the lists just built would draw what the canvas shows already: the last
+// repaint built the same lists and painted them onto this canvas without the zoom box, and
+// since then nothing has drawn, cleared, replaced or moved anything of the canvas.
+bool AlreadyShown(const PlotView& v) {
+    const ShownLists& shown = v.shown;
+    const Canvas& canvas = v.canvas;
+    return shown.canvas == &canvas && !v.zoomBoxShown &&
+           shown.rasterChanges == canvas.RasterChanges() && shown.penX == canvas.CurrentX() &&
+           shown.penY == canvas.CurrentY() && shown.drawWidth == canvas.DrawWidth() &&
+           shown.lastWidth == v.lastWidth && SameLists(shown.lists, v.lists);
+}
+
+void NoteShown(const PlotView& v) {
+    const Canvas& canvas = v.canvas;
+    ShownLists& shown = v.shown;
+    shown.canvas = v.zoomBoxShown ? nullptr : &canvas;
+    shown.rasterChanges = canvas.RasterChanges();
+    shown.penX = canvas.CurrentX();
+    shown.penY = canvas.CurrentY();
+    shown.drawWidth = canvas.DrawWidth();
+    shown.lastWidth = v.lastWidth;
+}
+
 }  // namespace
 
+// Half the repaints of a session (moves with nothing carried, presses that change nothing)
+// would draw what the canvas shows already, and a repaint costs ten times the lists' building.
 void RedrawAll(const PlotView& v) {
     BuildDisplayList(v);
+    if (AlreadyShown(v)) {
+        for (Integer k = 1; k <= v.lists.SymbolCount8pint; ++k) {
+            TakePaintedWidth(v.lists.Symbols8pudt[k]);
+        }
+        return;
+    }
+    v.shown.lists = v.lists;
     PaintCanvas(v);
+    NoteShown(v);
 }
 
 void BuildDisplayList(const PlotView& v) {

@@ -5,7 +5,8 @@
 
 namespace qelt {
 
-// BuildDisplayList, then PaintCanvas.
+// BuildDisplayList, then PaintCanvas unless the canvas shows those lists already, as the last
+// repaint left it.
 void RedrawAll(const PlotView& v);
 void BuildDisplayList(const PlotView& v);
 // Clears the canvas and draws every segment, every symbol and the zoom box while it is shown;

@@ -46,6 +46,7 @@ struct SegRec {
     Long Color = 0;
     Integer Width = 0;
     Integer Line = 0;  // the line it is a segment of
+    bool operator==(const SegRec&) const = default;
 };
 
 // How often a drawing has changed: every operation that changes its tables adds one, so that

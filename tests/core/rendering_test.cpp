@@ -59,6 +59,76 @@ TEST(DisplayList, ATwoPointLineIsPaintedAsSegmentThenSquares) {
     EXPECT_EQ(LastRepaint(w), expected);
 }
 
+// A repaint is left out only when the canvas shows what it would draw; either way the canvas
+// and the lists end as a first repaint of the same drawing leaves them.
+struct RepaintCase {
+    const char* name;
+    void (*change)(FakeWorld&);
+    bool repainted;
+};
+
+class RepaintAfter : public ::testing::TestWithParam<RepaintCase> {};
+
+TEST_P(RepaintAfter, ItOrNone) {
+    FakeWorld w;
+    FakeWorld fresh;
+    for (FakeWorld* world : {&w, &fresh}) {
+        AddLine(world->Started().drawing, {{100, 50}, {200, 80}, {300, 60}});
+        AddLine(world->program.drawing, {{120, 300}, {3, 440}});
+    }
+    RedrawAll(w.program.plotView());
+    const std::size_t calls = w.canvas.calls.size();
+    for (FakeWorld* world : {&w, &fresh}) {
+        GetParam().change(*world);
+        RedrawAll(world->program.plotView());
+    }
+    EXPECT_EQ(w.canvas.calls.size() > calls, GetParam().repainted);
+    EXPECT_EQ(LastRepaint(w), LastRepaint(fresh));
+    EXPECT_TRUE(w.program.lists.Symbols8pudt == fresh.program.lists.Symbols8pudt);
+    EXPECT_EQ(w.program.LastWidth8sint, fresh.program.LastWidth8sint);
+    EXPECT_EQ(w.canvas.DrawWidth(), fresh.canvas.DrawWidth());
+}
+
+void Search(FakeWorld& w, Integer line) {
+    w.program.actions.LineSearchOn8pbol = true;
+    w.program.drawing.SelectedLine8pint = line;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, RepaintAfter,
+    ::testing::Values(
+        RepaintCase{"Nothing", [](FakeWorld&) {}, false},
+        RepaintCase{"ALineSelectedWithoutSearch",
+                    [](FakeWorld& w) { w.program.drawing.SelectedLine8pint = 2; }, false},
+        RepaintCase{"APointWrittenStraightIntoThePool",
+                    [](FakeWorld& w) { w.program.drawing.Points8pudt[2].X = 210; }, true},
+        RepaintCase{"SearchTurnedOn", [](FakeWorld& w) { Search(w, 1); }, true},
+        RepaintCase{"AnotherLineFound",
+                    [](FakeWorld& w) {
+                        Search(w, 1);
+                        RedrawAll(w.program.plotView());
+                        Search(w, 2);
+                    },
+                    true},
+        RepaintCase{"ADotBetween", [](FakeWorld& w) { w.canvas.PSet(5, 5); }, true},
+        RepaintCase{"AClearBetween", [](FakeWorld& w) { w.canvas.Cls(); }, true},
+        RepaintCase{"ThePenMoved", [](FakeWorld& w) { w.canvas.MoveTo(3, 3); }, true},
+        RepaintCase{"ThePenWidthSet", [](FakeWorld& w) { w.canvas.SetDrawWidth(5); }, true},
+        RepaintCase{"TheClippedLinesWidthOther", [](FakeWorld& w) { w.program.LastWidth8sint = 9; },
+                    true},
+        RepaintCase{"LargerSymbols", [](FakeWorld& w) { w.program.lists.SymbolUnitY8psng *= 2; },
+                    true},
+        RepaintCase{"TheZoomBoxShown",
+                    [](FakeWorld& w) { w.program.mouse.ZoomBoxDragging8pbol = true; }, true},
+        RepaintCase{"TheZoomBoxShownAndGone",
+                    [](FakeWorld& w) {
+                        w.program.mouse.ZoomBoxDragging8pbol = true;
+                        RedrawAll(w.program.plotView());
+                        w.program.mouse.ZoomBoxDragging8pbol = false;
+                    },
+                    true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct ColourCase {
     const char* name;
     bool search;

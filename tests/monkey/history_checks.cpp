@@ -26,6 +26,15 @@ void CheckUndoRedo(const MonkeyWorld& w, const DrawingTables& back, Findings& ou
     }
 }
 
+// The data file of the drawing as it stood at `step`.
+std::string FileOf(const MonkeyWorld& w, const Step& step) {
+    DrawingState d = w.program.drawing;
+    PutTables(d, step.tables);
+    d.Groups8pudt = step.Groups8pudt;
+    d.GroupCount8pint = step.GroupCount8pint;
+    return DataFileText(d);
+}
+
 }  // namespace
 
 void CheckHistory(const MonkeyWorld& w, const Before& before, Delivered kind, Findings& out) {
@@ -34,13 +43,13 @@ void CheckHistory(const MonkeyWorld& w, const Before& before, Delivered kind, Fi
     const bool key = kind == Delivered::UndoOrRedo;
     // The drawing of the pick is that of the current step, as no step is taken while carrying.
     if (kind == Delivered::Cancel && before.carrying &&
-        h.steps[before.current].file != DataFileText(w.program.drawing)) {
+        FileOf(w, h.steps[before.current]) != DataFileText(w.program.drawing)) {
         Report(out, "Cancel leaves a carry's drawing other than before the pick");
     }
     const bool moved = h.current != before.current;
     if (key && moved &&
         (step.tables.PointsUsed8pint != w.program.drawing.PointsUsed8pint ||
-         step.file != DataFileText(w.program.drawing))) {
+         FileOf(w, step) != DataFileText(w.program.drawing))) {
         Report(out, "the drawing after undo or redo is not that of step ", h.current);
     }
     const bool newStep = h.current == before.current + 1 && h.steps.size() == h.current + 1;

@@ -10,8 +10,8 @@ namespace {
 // Binding every member of Program makes this stop compiling when Program gains one, so that
 // no part of a program's state can be left out of a copy.
 void CopyProgramState(Program& to, const Program& from) {
-    const auto& [platform, drawing, palette, mouse, actions, frame, lists, history, beforePick,
-                 cycle, width, ended, written, unkept] = from;
+    const auto& [platform, drawing, palette, mouse, actions, frame, lists, shown, history,
+                 beforePick, cycle, width, ended, written, unkept] = from;
     static_cast<void>(platform);  // each copy keeps its own platform
     to.drawing = drawing;
     to.palette = palette;
@@ -19,6 +19,7 @@ void CopyProgramState(Program& to, const Program& from) {
     to.actions = actions;
     to.frame = frame;
     to.lists = lists;
+    to.shown = shown;
     to.history = history;
     to.beforePick = beforePick;
     to.ClickCycle8sint = cycle;

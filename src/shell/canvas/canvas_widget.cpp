@@ -59,6 +59,7 @@ void CanvasWidget::SetImage(QImage image) {
     }
     blocks_.Reset(raster_.Pixels());
     stale_ = true;
+    RasterChanged();
 }
 
 // A picture hidden and given again is not fitted again.
@@ -68,6 +69,7 @@ void CanvasWidget::SetBackground(const QImage& picture) {
     }
     picture_ = picture;
     stale_ = true;
+    RasterChanged();
 }
 
 const QImage* CanvasWidget::Background() {

@@ -48,6 +48,24 @@ class Canvas {
         DrawLine(penX_, penY_, x, y, MarkWidth(), MarkColour(colour));
         MoveTo(x, y);
     }
+    // A point's square, as a repaint draws some fifty: a dot at (left, top) at the pen's width,
+    // which then becomes `width`; the four sides round from the dot in the colour, and a dot at
+    // (x, y), where the pen stays.
+    void Square(Single left, Single top, Single right, Single bottom, Single x, Single y,
+                Long colour, Integer width) {
+        ++rasterChanges_;
+        const Long dot = MarkColour(kForeColour);
+        PlotDot(left, top, MarkWidth(), dot);
+        drawWidth_ = width;
+        const Integer sides = MarkWidth();
+        const Long side = MarkColour(colour);
+        DrawLine(left, top, right, top, sides, side);
+        DrawLine(right, top, right, bottom, sides, side);
+        DrawLine(right, bottom, left, bottom, sides, side);
+        DrawLine(left, bottom, left, top, sides, side);
+        PlotDot(x, y, sides, dot);
+        MoveTo(x, y);
+    }
     // The pen moves to (x, y), drawing nothing.
     void MoveTo(Single x, Single y) {
         penX_ = x;

@@ -1,6 +1,9 @@
 // The plot frame on the canvas and the world window in feet that the axis labels show.
 #include "plotting/frame.h"
 
+#include <optional>
+#include <utility>
+
 #include "state/checked.h"
 
 namespace qelt {
@@ -12,9 +15,10 @@ Single ProductSum(double a, double b, double c) {
     return static_cast<Single>(a * b + c);
 }
 
-Integer SpanOf(Single world) {
-    const Integer span = Nearest(world);
-    return span <= 0 ? Integer{20} : span;
+// None once the world window's far edge has left the 16-bit range, where repeated zooms take it.
+std::optional<Integer> SpanOf(Single world) {
+    const std::optional<Integer> span = NearestIfInRange(world);
+    return span && *span <= 0 ? Integer{20} : span;
 }
 
 Integer ExtentOf(Integer from, Integer to) {
@@ -24,16 +28,22 @@ Integer ExtentOf(Integer from, Integer to) {
 
 // Moves one axis of the world window on: the near edge from the frame's near edge, the far
 // edge from its far edge, both at the scale of the old far value over the canvas extent.
-void MoveAxis(Single& nearWorld, Single& farWorld, Integer frameNear, Integer frameFar,
+// Fails where the span leaves the 16-bit range.
+bool MoveAxis(Single& nearWorld, Single& farWorld, Integer frameNear, Integer frameFar,
               Integer canvasExtent) {
-    const Integer span = SpanOf(farWorld);
-    const auto scale = static_cast<Single>(static_cast<double>(span) / canvasExtent);
+    const std::optional<Integer> span = SpanOf(farWorld);
+    if (!span) {
+        return false;
+    }
+    const auto scale = static_cast<Single>(static_cast<double>(*span) / canvasExtent);
     nearWorld = ProductSum(frameNear, scale, nearWorld);
     farWorld = ProductSum(frameFar, scale, nearWorld);
+    return true;
 }
 
-// The whole computation on a copy, so that an overflow anywhere leaves the frame as it was.
-PlotFrame Computed(PlotFrame f) {
+// The whole computation on a copy, so that an overflow anywhere leaves the frame as it was:
+// none, or an OverflowError from the frame's own arithmetic.
+std::optional<PlotFrame> Computed(PlotFrame f) {
     const Integer frameLeft = CheckedSub(f.CentreX8pint, f.HalfWidth8pint);
     if (frameLeft < 0) {
         f.HalfWidth8pint = CheckedSub(f.CentreX8pint, 5);
@@ -50,13 +60,28 @@ PlotFrame Computed(PlotFrame f) {
     if (frameTop < 0) {
         f.HalfHeight8pint = CheckedSub(f.CentreY8pint, 5);
     }
-    MoveAxis(f.WorldLeft8psng, f.WorldRight8psng, frameLeft, frameRight,
-             ExtentOf(f.CanvasLeft8pint, f.CanvasRight8pint));
-    MoveAxis(f.WorldTop8psng, f.WorldBottom8psng, frameTop, frameBottom,
-             ExtentOf(f.CanvasTop8pint, f.CanvasBottom8pint));
+    if (!MoveAxis(f.WorldLeft8psng, f.WorldRight8psng, frameLeft, frameRight,
+                  ExtentOf(f.CanvasLeft8pint, f.CanvasRight8pint)) ||
+        !MoveAxis(f.WorldTop8psng, f.WorldBottom8psng, frameTop, frameBottom,
+                  ExtentOf(f.CanvasTop8pint, f.CanvasBottom8pint))) {
+        return std::nullopt;
+    }
     f.UnitFactor8psng = 1.0F;
     f.UnitSuffix8pstr = " ft";
     return f;
+}
+
+// Puts the computed frame in place of `frame`, or tells that it overflowed.
+bool Attempted(PlotFrame& frame) {
+    try {
+        std::optional<PlotFrame> computed = Computed(frame);
+        if (computed) {
+            frame = *std::move(computed);
+        }
+        return computed.has_value();
+    } catch (const OverflowError&) {
+        return false;
+    }
 }
 
 std::string LabelText(const PlotFrame& f, Single world) {
@@ -92,15 +117,12 @@ void SetUpPlotFrame(const PlotView& v) {
 }
 
 void ComputePlotFrame(const PlotView& v) {
-    PlotFrame next;
-    try {
-        next = Computed(v.frame);
-    } catch (const OverflowError&) {
-        // Repeated zooms push the world window past the 16-bit span; the last good frame and
-        // labels stay, and the user can go on drawing.
+    // Repeated zooms push the world window past the 16-bit span; the last good frame and labels
+    // stay, and the user can go on drawing.
+    if (!Attempted(v.frame)) {
         return;
     }
-    v.frame = next;
+    const PlotFrame& next = v.frame;
     const Readouts& r = v.readouts;
     r.left.SetCaption(LabelText(next, next.WorldLeft8psng));
     r.right.SetCaption(LabelText(next, next.WorldRight8psng));

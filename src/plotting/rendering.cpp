@@ -28,16 +28,6 @@ Integer HalfExtent(Single unit, Single size) {
     return Nearest(double{unit} * size);
 }
 
-void AddLineSegments(const PlotView& v, Integer line, Long colour, Integer width) {
-    const Integer points = v.drawing.Lines8pudt[line].PtCount;
-    for (Integer i = 1; i < points; ++i) {
-        const PointRec& from = PointOf(v.drawing, line, i);
-        const PointRec& to = PointOf(v.drawing, line, i + 1);
-        const Integer k = ++v.lists.SegCount8pint;
-        v.lists.Segs8pudt[k] = SegRec{from.X, from.Y, to.X, to.Y, colour, width, line};
-    }
-}
-
 // The list has room for every point of the pool; past its end the last entry would be
 // overwritten, so the latest point would still get its mark. A point's coordinates are whole
 // already.
@@ -45,6 +35,23 @@ void AddSymbol(DisplayLists& lists, const SymbolRec& symbol) {
     Integer& count = lists.SymbolCount8pint;
     count = std::min<Integer>(count + 1, kSymbolLimit);
     lists.Symbols8pudt[count] = symbol;
+}
+
+// A line's segments and a square on each of its points, each point looked up once.
+void AddLine(const PlotView& v, Integer line, Long colour, Integer squareWidth) {
+    const DrawingState& d = v.drawing;
+    DisplayLists& lists = v.lists;
+    const LineRec& rec = d.Lines8pudt[line];
+    const PointRec* from = nullptr;
+    for (Integer position = 1; position <= rec.PtCount; ++position) {
+        const PointRec& to = d.Points8pudt[rec.PtIdx[position]];
+        if (from != nullptr) {
+            lists.Segs8pudt[++lists.SegCount8pint] =
+                SegRec{from->X, from->Y, to.X, to.Y, colour, kSegmentWidth, line};
+        }
+        AddSymbol(lists, {to.X, to.Y, SymbolKind::Square, colour, kSquareSize, squareWidth, line});
+        from = &to;
+    }
 }
 
 // A square's half extents in pixels, the same for every square of a size.
@@ -62,16 +69,9 @@ SquareHalf HalfExtents(const DisplayLists& lists, Single size) {
 void DrawSquareInside(const PlotView& v, Integer left, Integer top, Integer right, Integer bottom,
                       Integer x, Integer y, Integer width, Long colour) {
     Canvas& canvas = v.canvas;
-    canvas.PSet(left, top);
-    if (width != v.lastWidth) {
-        canvas.SetDrawWidth(width);
-        v.lastWidth = width;
-    }
-    canvas.Line(right, top, colour);
-    canvas.Line(right, bottom, colour);
-    canvas.Line(left, bottom, colour);
-    canvas.Line(left, top, colour);
-    canvas.PSet(x, y);
+    const Integer sides = width != v.lastWidth ? width : canvas.DrawWidth();
+    v.lastWidth = width;
+    canvas.Square(left, top, right, bottom, x, y, colour, sides);
 }
 
 void DrawSquare(const PlotView& v, Integer x, Integer y, SquareHalf half, Integer width,
@@ -210,13 +210,7 @@ void BuildDisplayList(const PlotView& v) {
     const Integer squareWidth = Nearest(kSquareSize);
     for (Integer line = 1; line <= lineCount; ++line) {
         colour = LineColour(v, line, colour);
-        AddLineSegments(v, line, colour, kSegmentWidth);
-        const Integer points = v.drawing.Lines8pudt[line].PtCount;
-        for (Integer position = 1; position <= points; ++position) {
-            const PointRec& point = PointOf(v.drawing, line, position);
-            AddSymbol(v.lists, {point.X, point.Y, SymbolKind::Square, colour, kSquareSize,
-                                squareWidth, line});
-        }
+        AddLine(v, line, colour, squareWidth);
     }
 }
 

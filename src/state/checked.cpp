@@ -9,11 +9,19 @@ namespace qelt {
 namespace {
 
 template <typename T>
-T Narrow(double exact, const char* what) {
+std::optional<T> InRange(double exact) {
     if (!(exact >= std::numeric_limits<T>::min() && exact <= std::numeric_limits<T>::max())) {
-        throw OverflowError(what);
+        return std::nullopt;
     }
     return static_cast<T>(exact);
+}
+
+template <typename T>
+T Narrow(double exact, const char* what) {
+    if (const std::optional<T> narrowed = InRange<T>(exact)) {
+        return *narrowed;
+    }
+    throw OverflowError(what);
 }
 
 }  // namespace
@@ -25,6 +33,9 @@ Integer Nearest(double value) {
 }
 Long NearestLong(double value) {
     return Narrow<Long>(std::nearbyint(value), "Long overflow");
+}
+std::optional<Integer> NearestIfInRange(double value) {
+    return InRange<Integer>(std::nearbyint(value));
 }
 
 }  // namespace qelt

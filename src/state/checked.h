@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 #include "state/types.h"
@@ -18,6 +19,9 @@ class OverflowError : public std::overflow_error {
 // Nearest integer, a tie going to the even neighbour (4.5 -> 4, 5.5 -> 6, -0.5 -> 0).
 Integer Nearest(double value);
 Long NearestLong(double value);
+// The same, or none where Nearest would raise an overflow: for callers that expect to leave the
+// range often, as an exception costs some forty thousand instructions.
+std::optional<Integer> NearestIfInRange(double value);
 
 // The exact result of 16- or 32-bit arithmetic, which 64 bits hold, in T or an overflow. Inline,
 // since a repaint works out every mark's corners with it.

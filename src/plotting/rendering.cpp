@@ -174,6 +174,16 @@ bool AlreadyShown(const PlotView& v) {
            shown.lastWidth == v.lastWidth && SameLists(shown.lists, v.lists);
 }
 
+// The lists have room for a square on every point of the pool: only those in use are kept.
+void KeepLists(DisplayLists& to, const DisplayLists& from) {
+    to.SegCount8pint = from.SegCount8pint;
+    to.SymbolCount8pint = from.SymbolCount8pint;
+    to.SymbolUnitX8psng = from.SymbolUnitX8psng;
+    to.SymbolUnitY8psng = from.SymbolUnitY8psng;
+    std::copy_n(from.Segs8pudt.begin(), from.SegCount8pint, to.Segs8pudt.begin());
+    std::copy_n(from.Symbols8pudt.begin(), from.SymbolCount8pint, to.Symbols8pudt.begin());
+}
+
 void NoteShown(const PlotView& v) {
     const Canvas& canvas = v.canvas;
     ShownLists& shown = v.shown;
@@ -197,7 +207,7 @@ void RedrawAll(const PlotView& v) {
         }
         return;
     }
-    v.shown.lists = v.lists;
+    KeepLists(v.shown.lists, v.lists);
     PaintCanvas(v);
     NoteShown(v);
 }

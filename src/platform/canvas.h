@@ -54,16 +54,10 @@ class Canvas {
     void Square(Single left, Single top, Single right, Single bottom, Single x, Single y,
                 Long colour, Integer width) {
         ++rasterChanges_;
-        const Long dot = MarkColour(kForeColour);
-        PlotDot(left, top, MarkWidth(), dot);
+        const Integer corner = MarkWidth();
         drawWidth_ = width;
-        const Integer sides = MarkWidth();
-        const Long side = MarkColour(colour);
-        DrawLine(left, top, right, top, sides, side);
-        DrawLine(right, top, right, bottom, sides, side);
-        DrawLine(right, bottom, left, bottom, sides, side);
-        DrawLine(left, bottom, left, top, sides, side);
-        PlotDot(x, y, sides, dot);
+        DrawSquare({left, top, right, bottom, x, y}, corner, MarkWidth(), MarkColour(kForeColour),
+                   MarkColour(colour));
         MoveTo(x, y);
     }
     // The pen moves to (x, y), drawing nothing.
@@ -96,6 +90,14 @@ class Canvas {
     virtual void PlotDot(Single x, Single y, Integer width, Long colour) = 0;
     virtual void DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width,
                           Long colour) = 0;
+    struct SquareAt {
+        Single left, top, right, bottom, x, y;
+    };
+    // The corner's dot at `cornerWidth`, the sides and the centre's dot at `width`, the dots in
+    // `dot`, the sides in `side`: one call for the six marks of a square, which a raster may put
+    // down at once.
+    virtual void DrawSquare(const SquareAt& at, Integer cornerWidth, Integer width, Long dot,
+                            Long side);
 
   private:
     // The halo's colour and what BeginHalo found, to put back.

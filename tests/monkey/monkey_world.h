@@ -18,6 +18,7 @@ class SilentCanvas : public Canvas {
     void ClearRaster() override {}
     void PlotDot(Single, Single, Integer, Long) override {}
     void DrawLine(Single, Single, Single, Single, Integer, Long) override {}
+    void DrawSquare(const SquareAt&, Integer, Integer, Long, Long) override {}
 };
 
 // A started program on fake platform parts that can be copied: the copy runs on its own parts

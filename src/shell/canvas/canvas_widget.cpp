@@ -169,6 +169,22 @@ void CanvasWidget::DrawLine(Single x1, Single y1, Single x2, Single y2, Integer 
     Fill(Device(Pixel(x1, y1)), Device(Pixel(x2, y2)), width, colour);
 }
 
+// The corners are taken to device pixels once, not once for each side that meets there.
+void CanvasWidget::DrawSquare(const SquareAt& at, Integer cornerWidth, Integer width, Long dot,
+                              Long side) {
+    const QPointF topLeft = Device(Pixel(at.left, at.top));
+    const QPointF topRight = Device(Pixel(at.right, at.top));
+    const QPointF bottomRight = Device(Pixel(at.right, at.bottom));
+    const QPointF bottomLeft = Device(Pixel(at.left, at.bottom));
+    const QPointF centre = Device(Pixel(at.x, at.y));
+    Fill(topLeft, topLeft, cornerWidth, dot);
+    Fill(topLeft, topRight, width, side);
+    Fill(topRight, bottomRight, width, side);
+    Fill(bottomRight, bottomLeft, width, side);
+    Fill(bottomLeft, topLeft, width, side);
+    Fill(centre, centre, width, dot);
+}
+
 // Once the event that drew is done, so that a whole repaint is one update.
 void CanvasWidget::Changed() {
     if (!updatePending_) {

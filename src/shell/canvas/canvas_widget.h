@@ -44,6 +44,8 @@ class CanvasWidget : public QFrame, public Canvas {
     void ClearRaster() override;
     void PlotDot(Single x, Single y, Integer width, Long colour) override;
     void DrawLine(Single x1, Single y1, Single x2, Single y2, Integer width, Long colour) override;
+    void DrawSquare(const SquareAt& at, Integer cornerWidth, Integer width, Long dot,
+                    Long side) override;
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

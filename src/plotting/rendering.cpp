@@ -198,7 +198,8 @@ void NoteShown(const PlotView& v) {
 }  // namespace
 
 // Half the repaints of a session (moves with nothing carried, presses that change nothing)
-// would draw what the canvas shows already, and a repaint costs ten times the lists' building.
+// would draw what the canvas shows already, and painting costs some seven times what building
+// the lists does.
 void RedrawAll(const PlotView& v) {
     BuildDisplayList(v);
     if (AlreadyShown(v)) {

@@ -100,12 +100,6 @@ Step StepOf(const DrawingState& d) {
     return {TablesOf(d), d.Groups8pudt, d.GroupCount8pint, ""};
 }
 
-void Restore(DrawingState& d, const Step& s) {
-    PutTables(d, s.tables);
-    d.Groups8pudt = s.Groups8pudt;
-    d.GroupCount8pint = s.GroupCount8pint;
-}
-
 void Say(Program& p, const std::string& text) {
     p.platform.controls.ConcludingInfoToUser8lbl.SetCaption(text);
 }
@@ -188,6 +182,12 @@ void PutTables(DrawingState& d, const DrawingTables& t) {
         d.SelectedLine8pint = NoLine;
         d.SelectedPoint8pint = NoLine;
     }
+}
+
+void Restore(DrawingState& d, const Step& s) {
+    PutTables(d, s.tables);
+    d.Groups8pudt = s.Groups8pudt;
+    d.GroupCount8pint = s.GroupCount8pint;
 }
 
 void StartHistory(Program& p) {

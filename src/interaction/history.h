@@ -33,6 +33,8 @@ struct Step {
     Integer GroupCount8pint = 0;
     const char* what = "";  // what the step did, e.g. "point moved"
 };
+// Puts the drawing as it stood at the step in place of `d`'s, as a change of it.
+void Restore(DrawingState& d, const Step& s);
 
 struct History {
     // The first is the drawing the run started with; the oldest go first when there are many.

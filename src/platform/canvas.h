@@ -55,7 +55,7 @@ class Canvas {
                 Long colour, Integer width) {
         ++rasterChanges_;
         const Integer corner = MarkWidth();
-        drawWidth_ = width;
+        SetDrawWidth(width);
         DrawSquare({left, top, right, bottom, x, y}, corner, MarkWidth(), MarkColour(kForeColour),
                    MarkColour(colour));
         MoveTo(x, y);

@@ -29,9 +29,7 @@ void CheckUndoRedo(const MonkeyWorld& w, const DrawingTables& back, Findings& ou
 // The data file of the drawing as it stood at `step`.
 std::string FileOf(const MonkeyWorld& w, const Step& step) {
     DrawingState d = w.program.drawing;
-    PutTables(d, step.tables);
-    d.Groups8pudt = step.Groups8pudt;
-    d.GroupCount8pint = step.GroupCount8pint;
+    Restore(d, step);
     return DataFileText(d);
 }
 

@@ -34,9 +34,20 @@ struct DisplayLists {
 
 class Canvas;
 
+// What the lists were last built from, byte for byte: while all of it stays, so do the lists.
+struct ListSources {
+    Bounded<PointRec, 1, MaxPoints> points;
+    Bounded<LineRec, 1, MaxLines> lines;
+    Integer lineCount = 0;
+    Integer selectedLine = 0;
+    bool lineSearchOn = false;
+    Long nearBlack = 0;
+    Long lightGrey = 0;
+};
+
 // What the canvas shows since the last repaint, so that a repaint that would put every pixel
-// back as it stands can be left out: the lists as that repaint built them, and the canvas as
-// the repaint left it.
+// back as it stands can be left out: the lists as that repaint left them and what it built them
+// from, and the canvas as the repaint left it.
 struct ShownLists {
     const Canvas* canvas = nullptr;  // none: no canvas is known to show them
     std::uint64_t rasterChanges = 0;
@@ -45,6 +56,7 @@ struct ShownLists {
     Integer drawWidth = 0;
     Integer lastWidth = 0;
     DisplayLists lists;
+    ListSources sources;
 };
 
 }  // namespace qelt

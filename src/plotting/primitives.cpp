@@ -15,16 +15,16 @@ struct Span {
     double to = 1;
 };
 
-// Narrows `span` to the fractions t where p * t <= q (one edge of the rectangle).
+// Narrows `span` to the fractions t where p * t <= q (one edge of the rectangle). An end on the
+// inner side of the edge cannot narrow the span, and its division is spared.
 bool Narrow(double p, double q, Span& span) {
     if (p == 0) {
         return q >= 0;
     }
-    const double t = q / p;
-    if (p < 0) {
-        span.from = std::max(span.from, t);
-    } else {
-        span.to = std::min(span.to, t);
+    if (p < 0 && q < 0) {
+        span.from = std::max(span.from, q / p);
+    } else if (p > 0 && q < p) {
+        span.to = std::min(span.to, q / p);
     }
     return span.from <= span.to;
 }
@@ -58,10 +58,14 @@ void PlotPointIfInside(Canvas& canvas, Integer x, Integer y) {
 // differs from the one this call last set; other drawers set it directly, and this cache does
 // not hear of that.
 void LineToIfInside(const PlotView& v, Integer x, Integer y, Long colour, Integer width) {
+    LineToIfInside(v, BoundsOf(v.canvas), x, y, colour, width);
+}
+
+void LineToIfInside(const PlotView& v, const Bounds& bounds, Integer x, Integer y, Long colour,
+                    Integer width) {
     Canvas& canvas = v.canvas;
     const double ax = canvas.CurrentX();
     const double ay = canvas.CurrentY();
-    const Bounds bounds = BoundsOf(canvas);
     // Both ends inside: the edges would cut nothing, and the span is 0 to 1 without a division.
     const std::optional<Span> span =
         Inside(bounds, ax, ay) && Inside(bounds, x, y) ? Span{} : InsideSpan(bounds, ax, ay, x, y);
@@ -92,8 +96,24 @@ void LineToIfInside(const PlotView& v, Integer x, Integer y, Long colour, Intege
 
 void DrawSegment(const PlotView& v, Integer x1, Integer y1, Integer x2, Integer y2, Long colour,
                  Integer width) {
-    PlotPointIfInside(v.canvas, x1, y1);
-    LineToIfInside(v, x2, y2, colour, width);
+    DrawSegment(v, BoundsOf(v.canvas), x1, y1, x2, y2, colour, width);
+}
+
+// Most segments of a repaint lie wholly inside: a dot and a line, with no clipping to do.
+void DrawSegment(const PlotView& v, const Bounds& bounds, Integer x1, Integer y1, Integer x2,
+                 Integer y2, Long colour, Integer width) {
+    Canvas& canvas = v.canvas;
+    if (!Inside(bounds, x1, y1) || !Inside(bounds, x2, y2)) {
+        PlotPointIfInside(canvas, x1, y1);
+        LineToIfInside(v, bounds, x2, y2, colour, width);
+        return;
+    }
+    canvas.PSet(x1, y1);
+    if (width != v.lastWidth) {
+        canvas.SetDrawWidth(width);
+        v.lastWidth = width;
+    }
+    canvas.Line(x2, y2, colour);
 }
 
 void LineToUnclipped(Canvas& canvas, Integer x, Integer y, Long colour) {

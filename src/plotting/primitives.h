@@ -30,6 +30,11 @@ void PlotPointIfInside(Canvas& canvas, Integer x, Integer y);
 void LineToIfInside(const PlotView& v, Integer x, Integer y, Long colour, Integer width);
 void DrawSegment(const PlotView& v, Integer x1, Integer y1, Integer x2, Integer y2, Long colour,
                  Integer width);
+// The same, within `bounds` taken once for the many marks of a repaint.
+void LineToIfInside(const PlotView& v, const Bounds& bounds, Integer x, Integer y, Long colour,
+                    Integer width);
+void DrawSegment(const PlotView& v, const Bounds& bounds, Integer x1, Integer y1, Integer x2,
+                 Integer y2, Long colour, Integer width);
 void LineToUnclipped(Canvas& canvas, Integer x, Integer y, Long colour);
 void DrawBox(const PlotView& v, Integer x1, Integer x2, Integer y1, Integer y2);
 

@@ -2,6 +2,7 @@
 #include "plotting/rendering.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "plotting/primitives.h"
 #include "state/checked.h"
@@ -74,23 +75,40 @@ void DrawSquareInside(const PlotView& v, Integer left, Integer top, Integer righ
     canvas.Square(left, top, right, bottom, x, y, colour, sides);
 }
 
-void DrawSquare(const PlotView& v, Integer x, Integer y, SquareHalf half, Integer width,
-                Long colour) {
+// Whether the square from (left, top) to (right, bottom) lies wholly off the canvas, where its
+// clipped sides would only move the pen.
+bool Apart(const Bounds& b, Integer left, Integer top, Integer right, Integer bottom) {
+    return right < b.left || left > b.right || bottom < b.top || top > b.bottom;
+}
+
+// A square the canvas's edge cuts or leaves out, side by side.
+void DrawSquareCut(const PlotView& v, const Bounds& bounds, Integer left, Integer top,
+                   Integer right, Integer bottom, Integer x, Integer y, Integer width,
+                   Long colour) {
+    if (Apart(bounds, left, top, right, bottom)) {
+        v.canvas.MoveTo(x, y);
+        return;
+    }
+    PlotPointIfInside(v.canvas, left, top);
+    LineToIfInside(v, bounds, right, top, colour, width);
+    LineToIfInside(v, bounds, right, bottom, colour, width);
+    LineToIfInside(v, bounds, left, bottom, colour, width);
+    LineToIfInside(v, bounds, left, top, colour, width);
+    PlotPointIfInside(v.canvas, x, y);
+}
+
+// `bounds` are the canvas's, taken once for all the squares of a repaint.
+void DrawSquare(const PlotView& v, const Bounds& bounds, Integer x, Integer y, SquareHalf half,
+                Integer width, Long colour) {
     const Integer left = CheckedSub(x, half.x);
     const Integer right = CheckedAdd(x, half.x);
     const Integer top = CheckedSub(y, half.y);
     const Integer bottom = CheckedAdd(y, half.y);
-    const Bounds bounds = BoundsOf(v.canvas);
     if (Inside(bounds, left, top) && Inside(bounds, right, bottom)) {
         DrawSquareInside(v, left, top, right, bottom, x, y, width, colour);
-        return;
+    } else {
+        DrawSquareCut(v, bounds, left, top, right, bottom, x, y, width, colour);
     }
-    PlotPointIfInside(v.canvas, left, top);
-    LineToIfInside(v, right, top, colour, width);
-    LineToIfInside(v, right, bottom, colour, width);
-    LineToIfInside(v, left, bottom, colour, width);
-    LineToIfInside(v, left, top, colour, width);
-    PlotPointIfInside(v.canvas, x, y);
 }
 
 // A width of 0 is drawn as 1 and written back, so that the entry keeps the width it was
@@ -101,11 +119,11 @@ void TakePaintedWidth(SymbolRec& s) {
     }
 }
 
-void PaintSymbol(const PlotView& v, SymbolRec& s, SquareHalf squareHalf) {
+void PaintSymbol(const PlotView& v, const Bounds& bounds, SymbolRec& s, SquareHalf squareHalf) {
     TakePaintedWidth(s);
     v.canvas.SetDrawWidth(s.Width);
     if (s.Kind == SymbolKind::Square) {
-        DrawSquare(v, s.X, s.Y, squareHalf, s.Width, s.Color);
+        DrawSquare(v, bounds, s.X, s.Y, squareHalf, s.Width, s.Color);
     } else {
         DrawCircleSymbol(v, s.X, s.Y, s.Size, s.Width, s.Color, false);
     }
@@ -123,18 +141,19 @@ void Announce(const PlotView& v, Integer line, Integer& announced) {
 // Every segment, then every symbol over them.
 void PaintLists(const PlotView& v) {
     DisplayLists& lists = v.lists;
+    const Bounds bounds = BoundsOf(v.canvas);
     Integer line = 0;
     for (Integer k = 1; k <= lists.SegCount8pint; ++k) {
         const SegRec& s = lists.Segs8pudt[k];
         Announce(v, s.Line, line);
-        DrawSegment(v, s.X1, s.Y1, s.X2, s.Y2, s.Color, s.Width);
+        DrawSegment(v, bounds, s.X1, s.Y1, s.X2, s.Y2, s.Color, s.Width);
     }
     line = 0;
     const SquareHalf squareHalf = HalfExtents(lists, kSquareSize);
     for (Integer k = 1; k <= lists.SymbolCount8pint; ++k) {
         SymbolRec& s = lists.Symbols8pudt[k];
         Announce(v, s.Line, line);
-        PaintSymbol(v, s, s.Size == kSquareSize ? squareHalf : HalfExtents(lists, s.Size));
+        PaintSymbol(v, bounds, s, s.Size == kSquareSize ? squareHalf : HalfExtents(lists, s.Size));
     }
 }
 
@@ -150,28 +169,58 @@ void PaintHalo(const PlotView& v) {
     v.lastWidth = lastWidth;
 }
 
-template <typename List>
-bool SameEntries(const List& a, const List& b, Integer count) {
-    return std::equal(a.begin(), a.begin() + count, b.begin());
+// The first `count` entries of each, byte for byte; a count below 1 is none, as the loops over
+// them take it. Equal bytes are equal entries, for entries without padding: of the lists'
+// entries only a size of -0 against one of 0 would differ, and repaint. Entries with padding
+// may differ in it alone, which only costs a build.
+template <typename T>
+bool SameBytes(const T& a, const T& b, Integer count) {
+    const auto entries = static_cast<std::size_t>(std::max<Integer>(count, 0));
+    return std::memcmp(&*a.begin(), &*b.begin(), entries * sizeof(*a.begin())) == 0;
 }
+static_assert(sizeof(SegRec) == 4 * sizeof(Integer) + sizeof(Long) + 2 * sizeof(Integer));
+static_assert(sizeof(SymbolRec) == 2 * sizeof(Integer) + sizeof(SymbolKind) + sizeof(Long) +
+                                       sizeof(Single) + 2 * sizeof(Integer));
 
 bool SameLists(const DisplayLists& a, const DisplayLists& b) {
     return a.SegCount8pint == b.SegCount8pint && a.SymbolCount8pint == b.SymbolCount8pint &&
            a.SymbolUnitX8psng == b.SymbolUnitX8psng && a.SymbolUnitY8psng == b.SymbolUnitY8psng &&
-           SameEntries(a.Segs8pudt, b.Segs8pudt, a.SegCount8pint) &&
-           SameEntries(a.Symbols8pudt, b.Symbols8pudt, a.SymbolCount8pint);
+           SameBytes(a.Segs8pudt, b.Segs8pudt, a.SegCount8pint) &&
+           SameBytes(a.Symbols8pudt, b.Symbols8pudt, a.SymbolCount8pint);
 }
 
-// Whether a repaint of the lists just built would draw what the canvas shows already: the last
-// repaint built the same lists and painted them onto this canvas without the zoom box, and
-// since then nothing has drawn, cleared, replaced or moved anything of the canvas.
-bool AlreadyShown(const PlotView& v) {
+// Everything BuildDisplayList reads, as it read it last.
+bool SameSources(const PlotView& v) {
+    const ListSources& s = v.shown.sources;
+    const DrawingState& d = v.drawing;
+    return s.lineCount == d.LineCount8pint && s.selectedLine == d.SelectedLine8pint &&
+           s.lineSearchOn == v.lineSearchOn && s.nearBlack == v.palette.NearBlack8plng &&
+           s.lightGrey == v.palette.LightGrey8plng &&
+           SameBytes(s.points, d.Points8pudt, MaxPoints) &&
+           SameBytes(s.lines, d.Lines8pudt, d.LineCount8pint);
+}
+
+void KeepSources(const PlotView& v) {
+    ListSources& s = v.shown.sources;
+    const DrawingState& d = v.drawing;
+    s.lineCount = d.LineCount8pint;
+    s.selectedLine = d.SelectedLine8pint;
+    s.lineSearchOn = v.lineSearchOn;
+    s.nearBlack = v.palette.NearBlack8plng;
+    s.lightGrey = v.palette.LightGrey8plng;
+    s.points = d.Points8pudt;
+    std::copy_n(d.Lines8pudt.begin(), d.LineCount8pint, s.lines.begin());
+}
+
+// Whether the canvas is as the last repaint left it: painted with the lists kept, not with the
+// zoom box, and nothing since has drawn, cleared, replaced or moved anything of it.
+bool CanvasAsLeft(const PlotView& v) {
     const ShownLists& shown = v.shown;
     const Canvas& canvas = v.canvas;
     return shown.canvas == &canvas && !v.zoomBoxShown &&
            shown.rasterChanges == canvas.RasterChanges() && shown.penX == canvas.CurrentX() &&
            shown.penY == canvas.CurrentY() && shown.drawWidth == canvas.DrawWidth() &&
-           shown.lastWidth == v.lastWidth && SameLists(shown.lists, v.lists);
+           shown.lastWidth == v.lastWidth;
 }
 
 // The lists have room for a square on every point of the pool: only those in use are kept.
@@ -195,17 +244,27 @@ void NoteShown(const PlotView& v) {
     shown.lastWidth = v.lastWidth;
 }
 
+// Painting writes them back too; written first, the lists compare with those a repaint left.
+void TakePaintedWidths(DisplayLists& lists) {
+    for (Integer k = 1; k <= lists.SymbolCount8pint; ++k) {
+        TakePaintedWidth(lists.Symbols8pudt[k]);
+    }
+}
+
 }  // namespace
 
 // Half the repaints of a session (moves with nothing carried, presses that change nothing)
 // would draw what the canvas shows already, and painting costs some seven times what building
-// the lists does.
+// the lists does; when nothing the lists are built from has changed either, neither is done.
 void RedrawAll(const PlotView& v) {
+    const bool canvasAsLeft = CanvasAsLeft(v);
+    if (canvasAsLeft && SameSources(v) && SameLists(v.shown.lists, v.lists)) {
+        return;
+    }
     BuildDisplayList(v);
-    if (AlreadyShown(v)) {
-        for (Integer k = 1; k <= v.lists.SymbolCount8pint; ++k) {
-            TakePaintedWidth(v.lists.Symbols8pudt[k]);
-        }
+    TakePaintedWidths(v.lists);
+    KeepSources(v);
+    if (canvasAsLeft && SameLists(v.shown.lists, v.lists)) {
         return;
     }
     KeepLists(v.shown.lists, v.lists);
@@ -239,7 +298,7 @@ void PaintCanvas(const PlotView& v) {
 void DrawSymbol(const PlotView& v, SymbolKind kind, Integer x, Integer y, Long colour, Single size,
                 Integer& width) {
     SymbolRec symbol{x, y, kind, colour, size, width, NoLine};
-    PaintSymbol(v, symbol, HalfExtents(v.lists, size));
+    PaintSymbol(v, BoundsOf(v.canvas), symbol, HalfExtents(v.lists, size));
     width = symbol.Width;
 }
 
@@ -249,7 +308,7 @@ Integer SquareReach(Single unit) {
 
 void DrawSquareSymbol(const PlotView& v, Integer x, Integer y, Single size, Integer width,
                       Long colour) {
-    DrawSquare(v, x, y, HalfExtents(v.lists, size), width, colour);
+    DrawSquare(v, BoundsOf(v.canvas), x, y, HalfExtents(v.lists, size), width, colour);
 }
 
 }  // namespace qelt

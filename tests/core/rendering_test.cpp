@@ -80,11 +80,18 @@ TEST_P(RepaintAfter, ItOrNone) {
     const std::size_t calls = w.canvas.calls.size();
     for (FakeWorld* world : {&w, &fresh}) {
         GetParam().change(world->program, world->canvas);
+    }
+    fresh.program.shown = {};  // never painted, whatever the change painted
+    for (FakeWorld* world : {&w, &fresh}) {
         RedrawAll(world->program.plotView());
     }
     EXPECT_EQ(w.canvas.calls.size() > calls, GetParam().repainted);
     EXPECT_EQ(LastRepaint(w), LastRepaint(fresh));
-    EXPECT_TRUE(w.program.lists.Symbols8pudt == fresh.program.lists.Symbols8pudt);
+    const DisplayLists& lists = w.program.lists;
+    const auto symbols = lists.Symbols8pudt.begin();
+    ASSERT_EQ(lists.SymbolCount8pint, fresh.program.lists.SymbolCount8pint);
+    EXPECT_TRUE(std::equal(symbols, symbols + lists.SymbolCount8pint,
+                           fresh.program.lists.Symbols8pudt.begin()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,8 +100,20 @@ INSTANTIATE_TEST_SUITE_P(
         RepaintCase{"Nothing", [](Program&, Canvas&) {}, false},
         RepaintCase{"APointWrittenIntoThePool",
                     [](Program& p, Canvas&) { p.drawing.Points8pudt[2].X = 210; }, true},
+        RepaintCase{"APointLeftOutOfItsLine",
+                    [](Program& p, Canvas&) { p.drawing.Lines8pudt[1].PtCount = 2; }, true},
         RepaintCase{"ALineSearchedFor",
                     [](Program& p, Canvas&) { p.actions.LineSearchOn8pbol = true; }, true},
+        RepaintCase{"AnotherLineFound",
+                    [](Program& p, Canvas&) {
+                        p.actions.LineSearchOn8pbol = true;
+                        p.drawing.SelectedLine8pint = 1;
+                        RedrawAll(p.plotView());
+                        p.drawing.SelectedLine8pint = 2;
+                    },
+                    true},
+        RepaintCase{"TheListsWrittenOver",
+                    [](Program& p, Canvas&) { p.lists.Symbols8pudt[1].X = 7; }, false},
         RepaintCase{"ADotThePenLeft",
                     [](Program&, Canvas& c) {
                         const Single x = c.CurrentX(), y = c.CurrentY();

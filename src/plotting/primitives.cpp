@@ -120,14 +120,29 @@ void LineToUnclipped(Canvas& canvas, Integer x, Integer y, Long colour) {
     canvas.Line(x, y, colour);
 }
 
-void DrawBox(const PlotView& v, Integer x1, Integer x2, Integer y1, Integer y2) {
-    const Long colour = v.palette.NearBlack8plng;
-    constexpr Integer width = 2;
+// Whether the rectangle with corners (x1, y1) and (x2, y2) lies wholly beyond one edge of the
+// canvas, where every side's clipping would only move the pen.
+bool Apart(const Bounds& b, Integer x1, Integer y1, Integer x2, Integer y2) {
+    return std::max(x1, x2) < b.left || std::min(x1, x2) > b.right || std::max(y1, y2) < b.top ||
+           std::min(y1, y2) > b.bottom;
+}
+
+void DrawRectIfInside(const PlotView& v, const Bounds& bounds, Integer x1, Integer y1, Integer x2,
+                      Integer y2, Long colour, Integer width) {
+    if (Apart(bounds, x1, y1, x2, y2)) {
+        v.canvas.MoveTo(x1, y1);
+        return;
+    }
     PlotPointIfInside(v.canvas, x1, y1);
-    LineToIfInside(v, x2, y1, colour, width);
-    LineToIfInside(v, x2, y2, colour, width);
-    LineToIfInside(v, x1, y2, colour, width);
-    LineToIfInside(v, x1, y1, colour, width);
+    LineToIfInside(v, bounds, x2, y1, colour, width);
+    LineToIfInside(v, bounds, x2, y2, colour, width);
+    LineToIfInside(v, bounds, x1, y2, colour, width);
+    LineToIfInside(v, bounds, x1, y1, colour, width);
+}
+
+void DrawBox(const PlotView& v, Integer x1, Integer x2, Integer y1, Integer y2) {
+    constexpr Integer width = 2;
+    DrawRectIfInside(v, BoundsOf(v.canvas), x1, y1, x2, y2, v.palette.NearBlack8plng, width);
 }
 
 }  // namespace qelt

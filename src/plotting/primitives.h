@@ -36,6 +36,10 @@ void LineToIfInside(const PlotView& v, const Bounds& bounds, Integer x, Integer 
 void DrawSegment(const PlotView& v, const Bounds& bounds, Integer x1, Integer y1, Integer x2,
                  Integer y2, Long colour, Integer width);
 void LineToUnclipped(Canvas& canvas, Integer x, Integer y, Long colour);
+// A dot at (x1, y1), then the sides round through (x2, y1), (x2, y2) and (x1, y2), clipped; the
+// pen ends at (x1, y1).
+void DrawRectIfInside(const PlotView& v, const Bounds& bounds, Integer x1, Integer y1, Integer x2,
+                      Integer y2, Long colour, Integer width);
 void DrawBox(const PlotView& v, Integer x1, Integer x2, Integer y1, Integer y2);
 
 }  // namespace qelt

@@ -75,28 +75,6 @@ void DrawSquareInside(const PlotView& v, Integer left, Integer top, Integer righ
     canvas.Square(left, top, right, bottom, x, y, colour, sides);
 }
 
-// Whether the square from (left, top) to (right, bottom) lies wholly off the canvas, where its
-// clipped sides would only move the pen.
-bool Apart(const Bounds& b, Integer left, Integer top, Integer right, Integer bottom) {
-    return right < b.left || left > b.right || bottom < b.top || top > b.bottom;
-}
-
-// A square the canvas's edge cuts or leaves out, side by side.
-void DrawSquareCut(const PlotView& v, const Bounds& bounds, Integer left, Integer top,
-                   Integer right, Integer bottom, Integer x, Integer y, Integer width,
-                   Long colour) {
-    if (Apart(bounds, left, top, right, bottom)) {
-        v.canvas.MoveTo(x, y);
-        return;
-    }
-    PlotPointIfInside(v.canvas, left, top);
-    LineToIfInside(v, bounds, right, top, colour, width);
-    LineToIfInside(v, bounds, right, bottom, colour, width);
-    LineToIfInside(v, bounds, left, bottom, colour, width);
-    LineToIfInside(v, bounds, left, top, colour, width);
-    PlotPointIfInside(v.canvas, x, y);
-}
-
 // `bounds` are the canvas's, taken once for all the squares of a repaint.
 void DrawSquare(const PlotView& v, const Bounds& bounds, Integer x, Integer y, SquareHalf half,
                 Integer width, Long colour) {
@@ -107,7 +85,8 @@ void DrawSquare(const PlotView& v, const Bounds& bounds, Integer x, Integer y, S
     if (Inside(bounds, left, top) && Inside(bounds, right, bottom)) {
         DrawSquareInside(v, left, top, right, bottom, x, y, width, colour);
     } else {
-        DrawSquareCut(v, bounds, left, top, right, bottom, x, y, width, colour);
+        DrawRectIfInside(v, bounds, left, top, right, bottom, colour, width);
+        PlotPointIfInside(v.canvas, x, y);
     }
 }
 

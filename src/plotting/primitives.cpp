@@ -42,6 +42,22 @@ std::optional<Span> InsideSpan(const Bounds& b, double ax, double ay, double bx,
     return std::nullopt;
 }
 
+// Whether the rectangle with corners (x1, y1) and (x2, y2) lies wholly beyond one edge of the
+// canvas, where every side's clipping would only move the pen.
+bool Apart(const Bounds& b, Integer x1, Integer y1, Integer x2, Integer y2) {
+    return std::max(x1, x2) < b.left || std::min(x1, x2) > b.right || std::max(y1, y2) < b.top ||
+           std::min(y1, y2) > b.bottom;
+}
+
+// The canvas's width is written only when the width differs from the one the clipped calls
+// last set; other drawers set it directly, and this cache does not hear of that.
+void TakeWidth(const PlotView& v, Integer width) {
+    if (width != v.lastWidth) {
+        v.canvas.SetDrawWidth(width);
+        v.lastWidth = width;
+    }
+}
+
 }  // namespace
 
 // Outside, the pen still moves, so that the next line starts at the point it belongs to.
@@ -54,9 +70,7 @@ void PlotPointIfInside(Canvas& canvas, Integer x, Integer y) {
 }
 
 // A line with an end outside is drawn as far as the canvas reaches, and the pen ends at the
-// point asked for. The canvas's width is written only when something is drawn and the width
-// differs from the one this call last set; other drawers set it directly, and this cache does
-// not hear of that.
+// point asked for. The width is taken only when something is drawn.
 void LineToIfInside(const PlotView& v, Integer x, Integer y, Long colour, Integer width) {
     LineToIfInside(v, BoundsOf(v.canvas), x, y, colour, width);
 }
@@ -73,10 +87,7 @@ void LineToIfInside(const PlotView& v, const Bounds& bounds, Integer x, Integer 
         canvas.MoveTo(x, y);
         return;
     }
-    if (width != v.lastWidth) {
-        canvas.SetDrawWidth(width);
-        v.lastWidth = width;
-    }
+    TakeWidth(v, width);
     if (span->from == 0 && span->to == 1) {
         canvas.Line(x, y, colour);
         return;
@@ -109,22 +120,12 @@ void DrawSegment(const PlotView& v, const Bounds& bounds, Integer x1, Integer y1
         return;
     }
     canvas.PSet(x1, y1);
-    if (width != v.lastWidth) {
-        canvas.SetDrawWidth(width);
-        v.lastWidth = width;
-    }
+    TakeWidth(v, width);
     canvas.Line(x2, y2, colour);
 }
 
 void LineToUnclipped(Canvas& canvas, Integer x, Integer y, Long colour) {
     canvas.Line(x, y, colour);
-}
-
-// Whether the rectangle with corners (x1, y1) and (x2, y2) lies wholly beyond one edge of the
-// canvas, where every side's clipping would only move the pen.
-bool Apart(const Bounds& b, Integer x1, Integer y1, Integer x2, Integer y2) {
-    return std::max(x1, x2) < b.left || std::min(x1, x2) > b.right || std::max(y1, y2) < b.top ||
-           std::min(y1, y2) > b.bottom;
 }
 
 void DrawRectIfInside(const PlotView& v, const Bounds& bounds, Integer x1, Integer y1, Integer x2,

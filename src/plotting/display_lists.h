@@ -34,8 +34,9 @@ struct DisplayLists {
 
 class Canvas;
 
-// What the lists were last built from, byte for byte: while all of it stays, so do the lists.
-struct ListSources {
+// What the last repaint was made of besides the canvas, byte for byte: what the lists were
+// built from, and the halo's colour.
+struct RepaintSources {
     Bounded<PointRec, 1, MaxPoints> points;
     Bounded<LineRec, 1, MaxLines> lines;
     Integer lineCount = 0;
@@ -43,20 +44,26 @@ struct ListSources {
     bool lineSearchOn = false;
     Long nearBlack = 0;
     Long lightGrey = 0;
+    Long white = 0;
 };
 
 // What the canvas shows since the last repaint, so that a repaint that would put every pixel
-// back as it stands can be left out: the lists as that repaint left them and what it built them
-// from, and the canvas as the repaint left it.
+// back as it stands can be left out: the lists as that repaint left them and what it was made
+// of, and the canvas as it found and as it left it.
 struct ShownLists {
     const Canvas* canvas = nullptr;  // none: no canvas is known to show them
     std::uint64_t rasterChanges = 0;
+    // The widths in force as the repaint began, on which its marks depend (its first dot takes
+    // the pen's width); the clear puts the pen at the origin, wherever it stood.
+    Integer drawWidthBefore = 0;
+    Integer lastWidthBefore = 0;
+    // The pen and the widths as the repaint left them.
     Single penX = 0;
     Single penY = 0;
     Integer drawWidth = 0;
     Integer lastWidth = 0;
     DisplayLists lists;
-    ListSources sources;
+    RepaintSources sources;
 };
 
 }  // namespace qelt

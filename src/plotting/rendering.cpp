@@ -168,38 +168,47 @@ bool SameLists(const DisplayLists& a, const DisplayLists& b) {
            SameBytes(a.Symbols8pudt, b.Symbols8pudt, a.SymbolCount8pint);
 }
 
-// Everything BuildDisplayList reads, as it read it last.
+// Everything BuildDisplayList reads and the halo's colour, as the last repaint had them.
 bool SameSources(const PlotView& v) {
-    const ListSources& s = v.shown.sources;
+    const RepaintSources& s = v.shown.sources;
     const DrawingState& d = v.drawing;
     return s.lineCount == d.LineCount8pint && s.selectedLine == d.SelectedLine8pint &&
            s.lineSearchOn == v.lineSearchOn && s.nearBlack == v.palette.NearBlack8plng &&
-           s.lightGrey == v.palette.LightGrey8plng &&
+           s.lightGrey == v.palette.LightGrey8plng && s.white == v.palette.White8plng &&
            SameBytes(s.points, d.Points8pudt, MaxPoints) &&
            SameBytes(s.lines, d.Lines8pudt, d.LineCount8pint);
 }
 
 void KeepSources(const PlotView& v) {
-    ListSources& s = v.shown.sources;
+    RepaintSources& s = v.shown.sources;
     const DrawingState& d = v.drawing;
     s.lineCount = d.LineCount8pint;
     s.selectedLine = d.SelectedLine8pint;
     s.lineSearchOn = v.lineSearchOn;
     s.nearBlack = v.palette.NearBlack8plng;
     s.lightGrey = v.palette.LightGrey8plng;
+    s.white = v.palette.White8plng;
     s.points = d.Points8pudt;
     std::copy_n(d.Lines8pudt.begin(), d.LineCount8pint, s.lines.begin());
 }
 
-// Whether the canvas is as the last repaint left it: painted with the lists kept, not with the
-// zoom box, and nothing since has drawn, cleared, replaced or moved anything of it.
-bool CanvasAsLeft(const PlotView& v) {
+// Whether a repaint of the lists kept would draw what the canvas shows: the last repaint drew
+// on it without the zoom box, nothing has drawn on it, cleared or replaced it since, and the
+// widths a repaint would begin with are those that repaint began with.
+bool CanvasShowsRepaint(const PlotView& v) {
     const ShownLists& shown = v.shown;
     const Canvas& canvas = v.canvas;
     return shown.canvas == &canvas && !v.zoomBoxShown &&
-           shown.rasterChanges == canvas.RasterChanges() && shown.penX == canvas.CurrentX() &&
-           shown.penY == canvas.CurrentY() && shown.drawWidth == canvas.DrawWidth() &&
-           shown.lastWidth == v.lastWidth;
+           shown.rasterChanges == canvas.RasterChanges() &&
+           shown.drawWidthBefore == canvas.DrawWidth() && shown.lastWidthBefore == v.lastWidth;
+}
+
+// A repaint left out leaves the pen and the widths as the repaint would have left them.
+void LeaveAsPainted(const PlotView& v) {
+    const ShownLists& shown = v.shown;
+    v.canvas.MoveTo(shown.penX, shown.penY);
+    v.canvas.SetDrawWidth(shown.drawWidth);
+    v.lastWidth = shown.lastWidth;
 }
 
 // The lists have room for a square on every point of the pool: only those in use are kept.
@@ -212,11 +221,13 @@ void KeepLists(DisplayLists& to, const DisplayLists& from) {
     std::copy_n(from.Symbols8pudt.begin(), from.SymbolCount8pint, to.Symbols8pudt.begin());
 }
 
-void NoteShown(const PlotView& v) {
+void NoteShown(const PlotView& v, Integer drawWidthBefore, Integer lastWidthBefore) {
     const Canvas& canvas = v.canvas;
     ShownLists& shown = v.shown;
     shown.canvas = v.zoomBoxShown ? nullptr : &canvas;
     shown.rasterChanges = canvas.RasterChanges();
+    shown.drawWidthBefore = drawWidthBefore;
+    shown.lastWidthBefore = lastWidthBefore;
     shown.penX = canvas.CurrentX();
     shown.penY = canvas.CurrentY();
     shown.drawWidth = canvas.DrawWidth();
@@ -236,19 +247,23 @@ void TakePaintedWidths(DisplayLists& lists) {
 // would draw what the canvas shows already, and painting costs some seven times what building
 // the lists does; when nothing the lists are built from has changed either, neither is done.
 void RedrawAll(const PlotView& v) {
-    const bool canvasAsLeft = CanvasAsLeft(v);
-    if (canvasAsLeft && SameSources(v) && SameLists(v.shown.lists, v.lists)) {
+    const bool shown = CanvasShowsRepaint(v);
+    if (shown && SameSources(v) && SameLists(v.shown.lists, v.lists)) {
+        LeaveAsPainted(v);
         return;
     }
     BuildDisplayList(v);
     TakePaintedWidths(v.lists);
     KeepSources(v);
-    if (canvasAsLeft && SameLists(v.shown.lists, v.lists)) {
+    if (shown && SameLists(v.shown.lists, v.lists)) {
+        LeaveAsPainted(v);
         return;
     }
     KeepLists(v.shown.lists, v.lists);
+    const Integer drawWidthBefore = v.canvas.DrawWidth();
+    const Integer lastWidthBefore = v.lastWidth;
     PaintCanvas(v);
-    NoteShown(v);
+    NoteShown(v, drawWidthBefore, lastWidthBefore);
 }
 
 void BuildDisplayList(const PlotView& v) {

@@ -5,8 +5,8 @@
 
 namespace qelt {
 
-// BuildDisplayList, then PaintCanvas unless the canvas shows those lists already, as the last
-// repaint left it.
+// BuildDisplayList, then PaintCanvas unless the canvas shows what that would paint already;
+// either way the pen and the widths end as the painting leaves them.
 void RedrawAll(const PlotView& v);
 void BuildDisplayList(const PlotView& v);
 // Clears the canvas and draws every segment, every symbol and the zoom box while it is shown;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "plotting/rendering.h"
@@ -59,8 +60,8 @@ TEST(DisplayList, ATwoPointLineIsPaintedAsSegmentThenSquares) {
     EXPECT_EQ(LastRepaint(w), expected);
 }
 
-// A repaint is left out only when the canvas shows what it would draw; either way the canvas
-// and the lists end as a first repaint of the same drawing leaves them.
+// A repaint is left out only when the canvas shows what it would draw; either way the canvas,
+// the pen and the lists end as a first repaint of the same drawing leaves them.
 struct RepaintCase {
     const char* name;
     void (*change)(Program&, Canvas&);
@@ -77,6 +78,7 @@ TEST_P(RepaintAfter, ItOrNone) {
         AddLine(world->program.drawing, {{120, 300}, {3, 440}});
     }
     RedrawAll(w.program.plotView());
+    RedrawAll(w.program.plotView());  // begun with the widths the first one left
     const std::size_t calls = w.canvas.calls.size();
     for (FakeWorld* world : {&w, &fresh}) {
         GetParam().change(world->program, world->canvas);
@@ -88,6 +90,11 @@ TEST_P(RepaintAfter, ItOrNone) {
     EXPECT_EQ(w.canvas.calls.size() > calls, GetParam().repainted);
     EXPECT_EQ(LastRepaint(w), LastRepaint(fresh));
     EXPECT_TRUE(w.program.lists.Symbols8pudt == fresh.program.lists.Symbols8pudt);
+    const auto pen = [](FakeWorld& world) {
+        return std::tuple(world.canvas.CurrentX(), world.canvas.CurrentY(),
+                          world.canvas.DrawWidth(), world.program.LastWidth8sint);
+    };
+    EXPECT_EQ(pen(w), pen(fresh));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,7 +124,13 @@ INSTANTIATE_TEST_SUITE_P(
                         c.MoveTo(x, y);
                     },
                     true},
-        RepaintCase{"ThePenMoved", [](Program&, Canvas& c) { c.MoveTo(3, 3); }, true},
+        RepaintCase{"ThePenMoved", [](Program&, Canvas& c) { c.MoveTo(3, 3); }, false},
+        RepaintCase{"ARepaintBegunAtAnotherWidth",
+                    [](Program& p, Canvas& c) {
+                        c.SetDrawWidth(2);
+                        RedrawAll(p.plotView());
+                    },
+                    true},
         RepaintCase{"ThePenWidthSet", [](Program&, Canvas& c) { c.SetDrawWidth(5); }, true},
         RepaintCase{"TheZoomBoxShownAndGone",
                     [](Program& p, Canvas&) {

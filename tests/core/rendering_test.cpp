@@ -82,9 +82,7 @@ TEST_P(RepaintAfter, ItOrNone) {
     const std::size_t calls = w.canvas.calls.size();
     for (FakeWorld* world : {&w, &fresh}) {
         GetParam().change(world->program, world->canvas);
-    }
-    fresh.program.shown = {};  // never painted, whatever the change painted
-    for (FakeWorld* world : {&w, &fresh}) {
+        fresh.program.shown = {};  // never painted, whatever its change painted
         RedrawAll(world->program.plotView());
     }
     EXPECT_EQ(w.canvas.calls.size() > calls, GetParam().repainted);

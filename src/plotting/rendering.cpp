@@ -247,15 +247,15 @@ void TakePaintedWidths(DisplayLists& lists) {
 // would draw what the canvas shows already, and painting costs some seven times what building
 // the lists does; when nothing the lists are built from has changed either, neither is done.
 void RedrawAll(const PlotView& v) {
-    const bool shown = CanvasShowsRepaint(v);
-    if (shown && SameSources(v) && SameLists(v.shown.lists, v.lists)) {
+    const bool canvasShows = CanvasShowsRepaint(v);
+    if (canvasShows && SameSources(v) && SameLists(v.shown.lists, v.lists)) {
         LeaveAsPainted(v);
         return;
     }
     BuildDisplayList(v);
     TakePaintedWidths(v.lists);
     KeepSources(v);
-    if (shown && SameLists(v.shown.lists, v.lists)) {
+    if (canvasShows && SameLists(v.shown.lists, v.lists)) {
         LeaveAsPainted(v);
         return;
     }

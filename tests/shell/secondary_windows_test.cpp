@@ -481,6 +481,25 @@ class SecondaryWindowsTest : public QObject {
         }
     }
 
+    // Once the main window is painted, every window's buttons mark the keyboard focus.
+    void everyButtonMarksTheFocusOnceStarted() {
+        Application app;
+        app.Start();
+        QVERIFY(QTest::qWaitForWindowExposed(&app.mainWindow()));
+        QCoreApplication::processEvents();
+        int windows = 0;
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            if (window == &app.mainWindow() || kMakers.contains(window->objectName())) {
+                ++windows;
+                for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+                    QVERIFY2(button->styleSheet().startsWith("QPushButton:focus"),
+                             qPrintable(button->objectName()));
+                }
+            }
+        }
+        QCOMPARE(windows, 6);
+    }
+
     // It opens in its first text box; Return and Enter never press "Write && End" or END, even
     // reached with Tab; Space still does.
     void returnNeverWritesAndEnds() {

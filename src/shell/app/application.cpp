@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QTextDocument>
 #include <algorithm>
+#include <array>
 
 #include "interaction/actions.h"
 #include "interaction/ending.h"
@@ -21,6 +22,7 @@
 #include "shell/files/drawing_file.h"
 #include "shell/files/file_names.h"
 #include "shell/windows/close_question.h"
+#include "shell/windows/look.h"
 #include "shell/windows/placement.h"
 
 namespace qelt::shell {
@@ -74,7 +76,15 @@ void Application::Place() {
 
 void Application::Start() {
     Run([](Program& p) { StartProgram(p); });
-    paintedFirst_.Hold(main_, {crossSection_.get(), map_.get(), list_.get()});
+    // The other windows' focus marks would cost the main window's first paint some milliseconds,
+    // and no key can reach their buttons before it.
+    paintedFirst_.Hold(main_, {crossSection_.get(), map_.get(), list_.get()}, [this] {
+        const std::array<QWidget*, 5> windows{crossSection_.get(), map_.get(), list_.get(),
+                                              rename_.get(), info_.get()};
+        for (QWidget* window : windows) {
+            MarkFocusedButton(window);
+        }
+    });
     // Not END, the first in the window's order: one stray space bar press would end the program.
     main_.button1->setFocus();
     // Without a window manager no window would take keys before the first click.

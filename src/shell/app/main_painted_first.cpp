@@ -5,14 +5,18 @@
 #include <QExposeEvent>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 namespace qelt::shell {
 
-void MainPaintedFirst::Hold(QWidget& main, std::initializer_list<QWidget*> others) {
+void MainPaintedFirst::Hold(QWidget& main, std::initializer_list<QWidget*> others,
+                            std::function<void()> beforeOthers) {
     main_ = main.windowHandle();
     if (main_ == nullptr) {
+        beforeOthers();
         return;
     }
+    beforeOthers_ = std::move(beforeOthers);
     main_->installEventFilter(this);
     for (QWidget* other : others) {
         if (QWindow* window = other->windowHandle()) {
@@ -41,6 +45,7 @@ bool MainPaintedFirst::eventFilter(QObject* watched, QEvent* event) {
 
 // Each window held back is painted whole, as its own expose would have had it.
 void MainPaintedFirst::Release() {
+    std::exchange(beforeOthers_, nullptr)();
     for (QWindow* window : others_) {
         window->removeEventFilter(this);
     }

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QWidget>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -15,8 +16,10 @@ namespace qelt::shell {
 // each window appears stays as it is; only the painting is reordered.
 class MainPaintedFirst : public QObject {
   public:
-    // After the windows have been shown and before the event loop runs.
-    void Hold(QWidget& main, std::initializer_list<QWidget*> others);
+    // After the windows have been shown and before the event loop runs. `beforeOthers` runs once
+    // the main window has been painted, before the others are (at once if nothing can be held).
+    void Hold(QWidget& main, std::initializer_list<QWidget*> others,
+              std::function<void()> beforeOthers);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,6 +27,7 @@ class MainPaintedFirst : public QObject {
   private:
     void Release();
 
+    std::function<void()> beforeOthers_;
     QWindow* main_ = nullptr;
     std::vector<QWindow*> others_;
     std::vector<QWindow*> held_;

@@ -235,7 +235,6 @@ void BuildWindow(const WindowDesign& design, SecondaryWindow& window) {
     }
     Place(design, widgets, &window);
     SetTabOrder(design, widgets);
-    MarkFocusedButton(&window);
 }
 
 std::unique_ptr<SecondaryWindow> BuildWindow(const WindowDesign& design) {

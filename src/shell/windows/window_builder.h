@@ -52,7 +52,8 @@ struct WindowDesign {
 QString ShownCaption(const QString& stored);
 
 // Gives the window its name, caption, colours and controls, these as its direct children in
-// window order.
+// window order. The focus mark (MarkFocusedButton) is left to the caller, which can put it on
+// once the main window is painted.
 void BuildWindow(const WindowDesign& design, SecondaryWindow& window);
 std::unique_ptr<SecondaryWindow> BuildWindow(const WindowDesign& design);
 

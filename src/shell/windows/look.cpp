@@ -1,6 +1,7 @@
 // The look the windows share: the warm background, the focus mark and the turned captions.
 #include "shell/windows/look.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
@@ -12,19 +13,20 @@ namespace {
 
 constexpr int kSmallestFont = 6;
 
-// Every size tried loads a font of its own, so the search starts where the width at the
-// largest size says the line would fit, rather than stepping down one pixel at a time.
+// Every size tried loads a font of its own, so the search starts where the width at the font's
+// own size, loaded already, says the line would fit, rather than stepping one pixel at a time.
 int LargestFitting(const QString& words, QFont font, int largest, int room) {
+    if (largest <= kSmallestFont) {
+        return largest;
+    }
+    const int own = QFontInfo(font).pixelSize();
+    const int ownWidth = QFontMetrics(font).horizontalAdvance(words);
     const auto width = [&](int pixels) {
         font.setPixelSize(pixels);
         return QFontMetrics(font).horizontalAdvance(words);
     };
-    const int widest = width(largest);
-    if (widest <= room || largest <= kSmallestFont) {
-        return largest;
-    }
-    int size = std::clamp(largest * room / std::max(widest, 1), kSmallestFont, largest - 1);
-    while (size < largest - 1 && width(size + 1) <= room) {
+    int size = std::clamp(own * room / std::max(ownWidth, 1), kSmallestFont, largest);
+    while (size < largest && width(size + 1) <= room) {
         ++size;
     }
     while (size > kSmallestFont && width(size) > room) {
